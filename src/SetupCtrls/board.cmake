@@ -1,0 +1,1 @@
+# Sources of the board area: list(APPEND SETUPCTRLS_SOURCES ...)

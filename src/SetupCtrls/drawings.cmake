@@ -1,0 +1,2 @@
+# Sources of the drawings area: list(APPEND SETUPCTRLS_SOURCES ...)
+list(APPEND SETUPCTRLS_SOURCES setupctrls.h)

@@ -1,0 +1,7 @@
+#pragma once
+// Types shared by the components of the unit.
+#include <cstdint>
+
+enum THighlightType : std::uint8_t { htOptions = 0, htSettings = 1, htCalibration = 2 };
+enum TJumperState : std::uint8_t { jsOpen = 0, jsLeft = 1, jsRight = 2 };
+enum TOrientationType : std::uint8_t { otUp = 0, otDown = 1, otLeft = 2, otRight = 3 };

@@ -1,0 +1,1 @@
+# Sources of the supporter area: list(APPEND SETUPCTRLS_SOURCES ...)

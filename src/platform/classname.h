@@ -1,0 +1,12 @@
+#pragma once
+// Components recognise each other by class name, ignoring letter case; a
+// class derived from a recognised one has a name of its own and is not
+// recognised.
+#include <QString>
+#include <string_view>
+
+class QObject;
+
+// The class name without any namespace qualification.
+QString ClassNameOf(const QObject* object);
+bool IsClassName(const QObject* object, std::string_view name);

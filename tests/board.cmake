@@ -1,0 +1,1 @@
+# Suites of the board area

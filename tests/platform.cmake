@@ -1,0 +1,1 @@
+# Suites of the platform area
