@@ -28,6 +28,9 @@ void Axis(bool nearEdge, bool farEdge, int origPos, int origLen, int origParent,
   }
 }
 
+// Follows the parent's size: at each change, every anchored edge keeps its
+// distance. The control's own moves need no tracking, since only the change
+// of the parent's size is applied to wherever the control is then.
 class TAnchorRule : public QObject {
  public:
   TAnchorRule(QWidget* control, TAnchors anchors) : QObject(control), anchors_(anchors), control_(control) {
@@ -40,17 +43,13 @@ class TAnchorRule : public QObject {
 
   void Reset(TAnchors anchors) {
     anchors_ = anchors;
-    TakeOrigin();
+    if (parent_) parentSize_ = parent_->size();
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == control_) {
-      if (event->type() == QEvent::ParentChange) Attach();
-      if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && !applying_) TakeOrigin();
-    } else if (watched == parent_ && event->type() == QEvent::Resize) {
-      Apply();
-    }
+    if (watched == control_ && event->type() == QEvent::ParentChange) Attach();
+    if (watched == parent_ && event->type() == QEvent::Resize) Apply();
     return false;
   }
 
@@ -58,31 +57,23 @@ class TAnchorRule : public QObject {
   void Attach() {
     if (parent_) parent_->removeEventFilter(this);
     parent_ = control_->parentWidget();
-    if (parent_) parent_->installEventFilter(this);
-    TakeOrigin();
-  }
-
-  void TakeOrigin() {
-    origin_ = control_->geometry();
-    originParent_ = parent_ ? parent_->size() : QSize();
+    if (parent_) {
+      parent_->installEventFilter(this);
+      parentSize_ = parent_->size();
+    }
   }
 
   void Apply() {
-    if (!parent_ || originParent_.isEmpty()) {
-      TakeOrigin();
-      return;
-    }
-    const QRect target = AnchoredGeometry(anchors_, origin_, originParent_, parent_->size());
-    applying_ = true;
-    control_->setGeometry(target);
-    applying_ = false;
+    const QSize now = parent_->size();
+    if (now == parentSize_) return;
+    if (!parentSize_.isEmpty())
+      control_->setGeometry(AnchoredGeometry(anchors_, control_->geometry(), parentSize_, now));
+    parentSize_ = now;
   }
 
   QWidget* control_;
   QPointer<QWidget> parent_;
-  QRect origin_;
-  QSize originParent_;
-  bool applying_ = false;
+  QSize parentSize_;
 };
 
 TAnchorRule* RuleOf(const QWidget* control) {

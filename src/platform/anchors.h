@@ -17,8 +17,8 @@ constexpr TAnchors akAll = akLeft | akTop | akRight | akBottom;
 // goes when the parent becomes `parent`.
 QRect AnchoredGeometry(TAnchors anchors, const QRect& origin, const QSize& originParent, const QSize& parent);
 
-// Sets the control's anchors, taking its present place and its parent's
-// present size as the origin. Moving or resizing the control later (or
-// giving it a new parent) takes the new place as the origin.
+// Sets the control's anchors. From then on every change of the parent's size
+// is applied to the control's place at that moment; a parent resized while
+// hidden passes the change on when it is shown.
 void SetAnchors(QWidget* control, TAnchors anchors);
 TAnchors Anchors(const QWidget* control);

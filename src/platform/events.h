@@ -21,6 +21,11 @@ struct TEventKey {
   bool operator==(const TEventKey&) const = default;
 };
 
+inline std::uint64_t NextEventSerial() {
+  static std::atomic<std::uint64_t> next{1};
+  return next++;
+}
+
 template <typename Sig>
 class TEvent;
 
@@ -34,8 +39,7 @@ class TEvent<R(Args...)> {
   template <typename F>
   requires(!std::is_same_v<std::decay_t<F>, TEvent> && std::is_invocable_r_v<R, F&, Args...>) TEvent(F f)
       : call_(std::move(f)) {
-    static std::atomic<std::uint64_t> next{1};
-    key_.serial = next++;
+    key_.serial = NextEventSerial();
   }
 
   // A member function of an object: equal to every other binding of the same
