@@ -1,6 +1,7 @@
 #include "mainform.h"
 
 #include <QEvent>
+#include <QLayout>
 
 #include "platform/fonts.h"
 #include "platform/menu.h"
@@ -47,6 +48,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
 
   BuildMenu();
   resize(kDesignClientWidth, kDesignClientHeight + menuBar()->sizeHint().height());
+  layout()->activate();  // the client area has its design size from the start
 
   OnActivate = TNotifyEvent::Bind(this, &TMainForm::FormActivate);
   FormCreate(this);
