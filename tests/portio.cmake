@@ -29,3 +29,5 @@ target_compile_definitions(test_portio_driverlibrary PRIVATE
   PX_FIXTURE_MISSING="${PX_DRIVER_FIXTURE_DIR}/libORVANEWDM_absent.so")
 # The full fixture is found by name through the library search path.
 set_target_properties(test_portio_driverlibrary PROPERTIES BUILD_RPATH ${PX_DRIVER_FIXTURE_DIR})
+# A sanitizer's dlopen wrapper hides the run path, so the search path is set too.
+set_property(TEST test_portio_driverlibrary APPEND PROPERTY ENVIRONMENT "LD_LIBRARY_PATH=${PX_DRIVER_FIXTURE_DIR}")
