@@ -10,8 +10,8 @@
 //                    selected channel, the rest 0
 //             write: bits 2-0 select the input channel
 //
-// Every other port, written to base + 0 included, is not decoded: it reads
-// 0xFF, like an empty ISA bus, and writes are lost.
+// A write to base + 0 does nothing. Every other port is not decoded: it
+// reads 0xFF, like an empty ISA bus, and writes to it are lost.
 //
 // A conversion samples the selected channel when it starts; the result
 // registers take the new result once the conversion time has passed on the
