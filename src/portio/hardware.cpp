@@ -5,67 +5,74 @@
 #include <sys/prctl.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <sys/io.h>
-#define PX_HAVE_PORT_IO 1
+#define PX_HAVE_IOPERM 1
 #endif
 
 namespace {
 
-constexpr std::uint32_t kOpenBus = 0xFF;
-
-#ifdef PX_HAVE_PORT_IO
-class THardwareBackend : public TPortBackend {
- public:
-  std::uint32_t In(std::uint16_t port) override {
-    if (!Granted(port)) return kOpenBus;
-    return inb(port);
-  }
-  void Out(std::uint16_t port, std::uint8_t value) override {
-    if (Granted(port)) outb(value, port);
-  }
-
- private:
-  static bool Granted(std::uint16_t port) { return kSpeakerPort.Contains(port) || kCardPorts.Contains(port); }
-};
-
 bool RequestPorts() {
-  for (const TPortRange& r : {kSpeakerPort, kCardPorts})
-    if (ioperm(r.first, r.count, 1) != 0) {
-      for (const TPortRange& undo : {kSpeakerPort, kCardPorts}) ioperm(undo.first, undo.count, 0);
+#ifdef PX_HAVE_IOPERM
+  for (const TPortRange& range : kGrantedPorts)
+    if (ioperm(range.first, range.count, 1) != 0) {
+      for (const TPortRange& undo : kGrantedPorts) ioperm(undo.first, undo.count, 0);
       return false;
     }
   return true;
-}
+#else
+  return false;
 #endif
+}
 
-bool IdFromEnvironment(const char* name, unsigned long& id) {
+// A user or group id from the environment: plain decimal digits only, and
+// never the value -1, which the id calls read as "leave unchanged".
+template <class TId>
+bool IdFromEnvironment(const char* name, TId& id) {
   const char* text = std::getenv(name);
-  if (!text || !*text) return false;
+  if (!text || *text < '0' || *text > '9') return false;
+  errno = 0;
   char* end = nullptr;
-  id = std::strtoul(text, &end, 10);
-  return end && *end == '\0';
+  const unsigned long long value = std::strtoull(text, &end, 10);
+  if (errno != 0 || *end != '\0') return false;
+  if (value >= std::numeric_limits<TId>::max()) return false;
+  id = TId(value);
+  return true;
 }
 
 }  // namespace
 
 std::unique_ptr<TPortBackend> MakeHardwareBackend() {
-#ifdef PX_HAVE_PORT_IO
-  return std::make_unique<THardwareBackend>();
-#else
-  return nullptr;
-#endif
+  if (!HaveProcessorPortIo()) return nullptr;
+  return std::make_unique<THardwareBackend>(ProcessorPortIo());
 }
 
 bool DropPrivileges() {
   bool ok = true;
-  unsigned long uid = 0, gid = 0;
-  if (getuid() == 0 && IdFromEnvironment("SUDO_UID", uid) && IdFromEnvironment("SUDO_GID", gid) && uid != 0) {
-    ok = setgroups(0, nullptr) == 0 && setresgid(gid_t(gid), gid_t(gid), gid_t(gid)) == 0 &&
-         setresuid(uid_t(uid), uid_t(uid), uid_t(uid)) == 0;
+  uid_t uid = getuid();
+  gid_t gid = getgid();
+  bool fromSudo = false;
+  if (uid == 0) {
+    uid_t sudoUid = 0;
+    gid_t sudoGid = 0;
+    fromSudo =
+        IdFromEnvironment("SUDO_UID", sudoUid) && IdFromEnvironment("SUDO_GID", sudoGid) && sudoUid != 0;
+    if (fromSudo) {
+      uid = sudoUid;
+      gid = sudoGid;
+    }
+  }
+  if (fromSudo || geteuid() != uid || getegid() != gid) {
+    // Root's supplementary groups go with root's identity.
+    if (fromSudo) ok = setgroups(0, nullptr) == 0;
+    ok = ok && setresgid(gid, gid, gid) == 0 && setresuid(uid, uid, uid) == 0;
+    // Once the ids are an ordinary user's, root's must be out of reach.
+    if (ok && uid != 0 && setuid(0) == 0) ok = false;
   }
   // Clear ambient, effective, permitted and inheritable capabilities, and
   // never gain new ones through exec.
@@ -78,11 +85,8 @@ bool DropPrivileges() {
 }
 
 bool AcquireHardwarePortAccess() {
-  bool granted = false;
-#ifdef PX_HAVE_PORT_IO
-  granted = RequestPorts();
+  const bool granted = RequestPorts();
   if (granted) SetPortBackend(MakeHardwareBackend());
-#endif
   if (!DropPrivileges()) {
     std::fputs("px407-setup: could not give up privileges; not starting.\n", stderr);
     std::exit(1);

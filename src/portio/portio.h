@@ -6,6 +6,8 @@
 
 // What a read answers when no port access could be had.
 constexpr std::uint32_t kDriverNotLoaded = 0xAA55;
+// What a read of a port that nothing drives answers, as on an empty ISA bus.
+constexpr std::uint32_t kOpenBus = 0xFF;
 
 class TPortBackend {
  public:
