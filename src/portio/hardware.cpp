@@ -1,6 +1,7 @@
 #include "hardware.h"
 
 #include <grp.h>
+#include <pwd.h>
 #include <linux/capability.h>
 #include <sys/prctl.h>
 #include <sys/syscall.h>
@@ -68,8 +69,12 @@ bool DropPrivileges() {
     }
   }
   if (fromSudo || geteuid() != uid || getegid() != gid) {
-    // Root's supplementary groups go with root's identity.
-    if (fromSudo) ok = setgroups(0, nullptr) == 0;
+    // Root's supplementary groups go with root's identity; the invoking
+    // user gets back their own (or none, when the account is unknown).
+    if (fromSudo) {
+      const passwd* account = getpwuid(uid);
+      ok = account ? initgroups(account->pw_name, gid) == 0 : setgroups(0, nullptr) == 0;
+    }
     ok = ok && setresgid(gid, gid, gid) == 0 && setresuid(uid, uid, uid) == 0;
     // Once the ids are an ordinary user's, root's must be out of reach.
     if (ok && uid != 0 && setuid(0) == 0) ok = false;
