@@ -1,1 +1,2 @@
 # Suites of the drawings area
+px_add_test(test_drawings_radiopanel SOURCES drawings/test_radiopanel.cpp LIBS SetupCtrls)
