@@ -1,2 +1,3 @@
 # Suites of the drawings area
 px_add_test(test_drawings_radiopanel SOURCES drawings/test_radiopanel.cpp LIBS SetupCtrls)
+px_add_test(test_drawings_jumperlayout SOURCES drawings/test_jumperlayout.cpp LIBS SetupCtrls)

@@ -2,4 +2,8 @@
 list(APPEND SETUPCTRLS_SOURCES
   setupctrls.h
   radiopanel.cpp radiopanel.h
+  orienteddrawing.cpp orienteddrawing.h
+  jumperpicture.cpp jumperpicture.h
+  twojumper.cpp twojumper.h
+  threejumper.cpp threejumper.h
 )
