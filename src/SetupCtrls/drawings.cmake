@@ -6,4 +6,7 @@ list(APPEND SETUPCTRLS_SOURCES
   jumperpicture.cpp jumperpicture.h
   twojumper.cpp twojumper.h
   threejumper.cpp threejumper.h
+  addresstext.cpp addresstext.h
+  switchpicture.cpp switchpicture.h
+  baseaddress.cpp baseaddress.h
 )

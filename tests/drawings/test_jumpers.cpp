@@ -71,7 +71,7 @@ class TestJumpers : public QObject {
   void twoPinOpenPicture() {
     TTwoJumper j;
     const QImage s = Shot(j);
-    QCOMPARE(At(s, 0, 0), Face());     // corner outside the rounded body
+    QCOMPARE(At(s, 0, 0), Face());    // corner outside the rounded body
     QCOMPARE(At(s, 16, 1), clBlack);  // top edge of the body
     QCOMPARE(At(s, 16, 9), clGray);   // body between the pins
     QCOMPARE(At(s, 16, 0), Face());
