@@ -50,7 +50,9 @@ QFont SwitchLabelFont(int dpi) {
 }
 
 void MeasureLabelFont(TSwitchLook& look) {
-  look.F = QFontInfo(look.Font).pixelSize();
+  // The character height the font was made for; a face with fixed sizes
+  // reports the cell height of its nearest size instead.
+  look.F = look.Font.pixelSize() > 0 ? look.Font.pixelSize() : QFontInfo(look.Font).pixelSize();
   look.wA = QFontMetrics(look.Font).horizontalAdvance(LineLetter());
 }
 

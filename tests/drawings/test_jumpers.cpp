@@ -1,6 +1,7 @@
 // The two- and three-pin jumper controls: defaults, the drawn pixels in each
 // orientation, the size swap, and what a click does on and off a radio panel.
 #include <QApplication>
+#include <QMetaProperty>
 #include <QTest>
 #include <memory>
 
@@ -55,6 +56,24 @@ class TestJumpers : public QObject {
     QCOMPARE(three.Orientation(), otUp);
     QCOMPARE(three.BaseColor(), TColor(8421504));
     QCOMPARE(three.BorderStyle(), bsSingle);
+  }
+
+  void publishedInFormOrder_data() {
+    QTest::addColumn<const QMetaObject*>("meta");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("two-pin") << &TTwoJumper::staticMetaObject
+                             << QStringList{"Closed",      "BaseColor",   "PinColor",
+                                            "JumperColor", "Orientation", "BorderStyle"};
+    QTest::newRow("three-pin") << &TThreeJumper::staticMetaObject
+                               << QStringList{"JumperState", "BaseColor",   "PinColor", "JumperColor",
+                                              "Orientation", "BorderStyle", "AllowOpen"};
+  }
+  void publishedInFormOrder() {
+    QFETCH(const QMetaObject*, meta);
+    QFETCH(QStringList, names);
+    QStringList got;
+    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) got << meta->property(i).name();
+    QCOMPARE(got, names);
   }
 
   void propertiesAreReachableByName() {

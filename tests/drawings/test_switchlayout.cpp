@@ -21,7 +21,8 @@ class TestSwitchLayout : public QObject {
     QTest::newRow("ten switches shoulder to shoulder")
         << 102 << 61 << 10 << 11 << QList<int>{38, 35, 11, 9, 9, 0}
         << QList<int>{1, 10, 19, 28, 37, 46, 55, 64, 73, 82};
-    QTest::newRow("one switch") << 102 << 61 << 1 << 11 << QList<int>{38, 35, 11, 9, 49, 50} << QList<int>{51};
+    QTest::newRow("one switch") << 102 << 61 << 1 << 11 << QList<int>{38, 35, 11, 9, 49, 50}
+                                << QList<int>{51};
     QTest::newRow("larger font") << 102 << 80 << 7 << 13 << QList<int>{53, 50, 18, 15, 12, 2}
                                  << QList<int>{3, 17, 31, 45, 59, 73, 87};
     // P - 16 negative: h and L truncate toward zero.
