@@ -46,16 +46,18 @@ void TurnImage(const QImage& picture, TOrientationType o, QImage& turned) {
                   reinterpret_cast<std::uint32_t*>(turned.scanLine(y)));
     return;
   }
-  // Row by row through the picture; each row becomes a row (otDown) or a
-  // column (otLeft, otRight) of the turned image.
+  // Row by row through the picture: each row becomes a row of the turned
+  // image read backwards (otDown) or one of its columns (otLeft, otRight),
+  // as TurnedPixel maps it.
   auto* out = reinterpret_cast<std::uint32_t*>(turned.bits());
   const qsizetype stride = turned.bytesPerLine() / qsizetype(sizeof(std::uint32_t));
   for (int y = 0; y < Hp; ++y) {
     const auto* in = reinterpret_cast<const std::uint32_t*>(picture.constScanLine(y));
-    for (int x = 0; x < Wp; ++x) {
-      const QPoint t = TurnedPixel(o, x, y, picture.size());
-      out[t.y() * stride + t.x()] = in[x];
-    }
+    const QPoint first = TurnedPixel(o, 0, y, picture.size());
+    std::uint32_t* p = out + first.y() * stride + first.x();
+    // The step in the turned image from pixel x to pixel x + 1.
+    const qsizetype step = o == otDown ? -1 : o == otLeft ? -stride : stride;
+    for (int x = 0; x < Wp; ++x, p += step) *p = in[x];
   }
 }
 
