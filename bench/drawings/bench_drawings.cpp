@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QSize>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -21,6 +22,16 @@ constexpr int kBatches = 15;
 constexpr int kRunsPerBatch = 200;
 constexpr double kGoalMicroseconds = 1000.0;  // the 21 drawings together
 
+// The drawings as the board's panels hold them.
+constexpr QSize kDioJumper(TTwoJumper::kDefaultWidth, TTwoJumper::kDefaultHeight);  // otUp
+constexpr QSize kSidewaysTwoPin(TTwoJumper::kDefaultHeight, TTwoJumper::kDefaultWidth);
+constexpr QSize kSidewaysThreePin(TThreeJumper::kDefaultHeight, TThreeJumper::kDefaultWidth);
+constexpr QSize kSwitch(TBaseAddress::kDefaultWidth, TBaseAddress::kDefaultHeight);
+constexpr int kDescriptionTwoPins = 2;
+constexpr int kDescriptionThreePins = 4;
+constexpr int kDioJumpers = 8;
+constexpr int kIrqJumpers = 6;
+
 // The median over batches of the mean time of one run, in microseconds.
 double Measure(const std::function<void()>& run) {
   for (int i = 0; i < kRunsPerBatch; ++i) run();
@@ -37,9 +48,9 @@ double Measure(const std::function<void()>& run) {
 
 // A control placed as the board's panels place it: size, then orientation.
 template <typename Control>
-Control* Place(QWidget* parent, int w, int h, TOrientationType o) {
+Control* Place(QWidget* parent, QSize size, TOrientationType o) {
   auto* c = new Control(parent);
-  c->resize(w, h);
+  c->resize(size);
   c->setOrientation(o);
   return c;
 }
@@ -64,12 +75,12 @@ int main(int argc, char** argv) {
   QWidget board;
 
   // Each kind at its board size.
-  Painted dio(Place<TTwoJumper>(&board, 34, 18, otUp));
-  Painted irq(Place<TTwoJumper>(&board, 18, 34, otRight));
-  auto* trigger = Place<TThreeJumper>(&board, 18, 43, otRight);
+  Painted dio(Place<TTwoJumper>(&board, kDioJumper, otUp));
+  Painted irq(Place<TTwoJumper>(&board, kSidewaysTwoPin, otRight));
+  auto* trigger = Place<TThreeJumper>(&board, kSidewaysThreePin, otRight);
   trigger->setJumperState(jsLeft);
   Painted three(trigger);
-  auto* address = Place<TBaseAddress>(&board, 102, 61, otUp);
+  auto* address = Place<TBaseAddress>(&board, kSwitch, otUp);
   address->setBaseAddressStr(QStringLiteral("200"));
   Painted swtch(address);
 
@@ -81,17 +92,17 @@ int main(int argc, char** argv) {
   // The board's 21: the description's two two-pin and four three-pin
   // jumpers, the switch, eight digital I/O and six IRQ jumpers.
   std::vector<std::unique_ptr<Painted>> all;
-  for (int i = 0; i < 2; ++i)
-    all.push_back(std::make_unique<Painted>(Place<TTwoJumper>(&board, 18, 34, otRight)));
-  for (int i = 0; i < 4; ++i)
-    all.push_back(std::make_unique<Painted>(Place<TThreeJumper>(&board, 18, 43, otRight)));
-  auto* boardSwitch = Place<TBaseAddress>(&board, 102, 61, otUp);
+  for (int i = 0; i < kDescriptionTwoPins; ++i)
+    all.push_back(std::make_unique<Painted>(Place<TTwoJumper>(&board, kSidewaysTwoPin, otRight)));
+  for (int i = 0; i < kDescriptionThreePins; ++i)
+    all.push_back(std::make_unique<Painted>(Place<TThreeJumper>(&board, kSidewaysThreePin, otRight)));
+  auto* boardSwitch = Place<TBaseAddress>(&board, kSwitch, otUp);
   boardSwitch->setBaseAddressStr(QStringLiteral("200"));
   all.push_back(std::make_unique<Painted>(boardSwitch));
-  for (int i = 0; i < 8; ++i)
-    all.push_back(std::make_unique<Painted>(Place<TTwoJumper>(&board, 34, 18, otUp)));
-  for (int i = 0; i < 6; ++i)
-    all.push_back(std::make_unique<Painted>(Place<TTwoJumper>(&board, 18, 34, otRight)));
+  for (int i = 0; i < kDioJumpers; ++i)
+    all.push_back(std::make_unique<Painted>(Place<TTwoJumper>(&board, kDioJumper, otUp)));
+  for (int i = 0; i < kIrqJumpers; ++i)
+    all.push_back(std::make_unique<Painted>(Place<TTwoJumper>(&board, kSidewaysTwoPin, otRight)));
   const double together = Measure([&] {
     for (auto& p : all) p->Paint();
   });
@@ -101,7 +112,7 @@ int main(int argc, char** argv) {
   Print("paint_board_drawings_ratio_to_goal", together / kGoalMicroseconds, "x");
 
   // The turn alone, for the largest picture.
-  QImage picture(102, 61, QImage::Format_RGB32), turned;
+  QImage picture(kSwitch, QImage::Format_RGB32), turned;
   picture.fill(Qt::black);
   const double turn = Measure([&] { TurnImage(picture, otRight, turned); });
   Print("turn_switch_102x61_otRight", turn, "us");

@@ -18,6 +18,9 @@ constexpr int kRowLabelWidth = 230;
 constexpr int kTitleHeight = 22;
 constexpr int kHeaderHeight = 16;
 constexpr int kScale = 2;
+constexpr int kJumperColumn = 110;
+constexpr int kSwitchColumn = 120;
+constexpr int kColumns = 4;
 // A panel colour unlike the button face, so the jumpers' background shows.
 constexpr TColor kPanelColor = 0x00E0C090;
 
@@ -51,7 +54,7 @@ class Sheet {
 
   void Header(int column) {
     columnWidth_ = column;
-    for (int c = 0; c < 4; ++c) {
+    for (int c = 0; c < kColumns; ++c) {
       auto* label = new QLabel(QString::fromLatin1(kOrientationNames[c]), page_);
       label->move(kMargin + kRowLabelWidth + c * column, y_);
       label->adjustSize();
@@ -98,7 +101,7 @@ void TwoPinRows(Sheet& sheet, QWidget* page, const QString& where, QWidget* pane
                                .arg(closed ? QStringLiteral("closed") : QStringLiteral("open"),
                                     style ? QStringLiteral("bsNone") : QStringLiteral("bsSingle"), where);
       const int top = sheet.Row(text, size.width());
-      for (int c = 0; c < 4; ++c) {
+      for (int c = 0; c < kColumns; ++c) {
         QWidget* parent = panel ? panel : page;
         const QPoint at = QPoint(sheet.CellX(c), top) - (panel ? panel->pos() : QPoint());
         auto* j = Place<TTwoJumper>(parent, size, kOrientations[c], at);
@@ -112,7 +115,7 @@ void ThreePinRows(Sheet& sheet, QWidget* page, const QString& where, QWidget* pa
   const QSize size(TThreeJumper::kDefaultWidth, TThreeJumper::kDefaultHeight);
   for (TJumperState s : {jsOpen, jsLeft, jsRight}) {
     const int top = sheet.Row(QStringLiteral("%1, %2").arg(StateName(s), where), size.width());
-    for (int c = 0; c < 4; ++c) {
+    for (int c = 0; c < kColumns; ++c) {
       QWidget* parent = panel ? panel : page;
       const QPoint at = QPoint(sheet.CellX(c), top) - (panel ? panel->pos() : QPoint());
       Place<TThreeJumper>(parent, size, kOrientations[c], at)->setJumperState(s);
@@ -123,7 +126,7 @@ void ThreePinRows(Sheet& sheet, QWidget* page, const QString& where, QWidget* pa
 TRadioPanel* PanelOver(QWidget* page, int top, int rows, int rowHeight) {
   auto* panel = new TRadioPanel(page);
   panel->setColor(kPanelColor);
-  panel->setGeometry(kMargin + kRowLabelWidth - kMargin / 2, top - kMargin / 2, 4 * 110,
+  panel->setGeometry(kMargin + kRowLabelWidth - kMargin / 2, top - kMargin / 2, kColumns * kJumperColumn,
                      rows * (rowHeight + kMargin));
   panel->show();
   return panel;
@@ -141,7 +144,7 @@ int main(int argc, char** argv) {
   Sheet sheet(&page);
 
   sheet.Title(QStringLiteral("TTwoJumper (34 x 18 lying, 18 x 34 sideways)"));
-  sheet.Header(110);
+  sheet.Header(kJumperColumn);
   TwoPinRows(sheet, &page, QStringLiteral("button face"), nullptr);
   // The panel goes under rows still to come; jumpers are placed on it.
   const int twoOnPanelTop = sheet.Bottom();
@@ -149,13 +152,13 @@ int main(int argc, char** argv) {
   TwoPinRows(sheet, &page, QStringLiteral("on TRadioPanel"), twoPanel);
 
   sheet.Title(QStringLiteral("TThreeJumper (43 x 18 lying, 18 x 43 sideways)"));
-  sheet.Header(110);
+  sheet.Header(kJumperColumn);
   ThreePinRows(sheet, &page, QStringLiteral("button face"), nullptr);
   TRadioPanel* threePanel = PanelOver(&page, sheet.Bottom(), 3, TThreeJumper::kDefaultWidth);
   ThreePinRows(sheet, &page, QStringLiteral("on TRadioPanel"), threePanel);
   {
     const int top = sheet.Row(QStringLiteral("bsNone, jsLeft / jsRight"), TThreeJumper::kDefaultWidth);
-    for (int c = 0; c < 4; ++c) {
+    for (int c = 0; c < kColumns; ++c) {
       auto* j = Place<TThreeJumper>(&page, {TThreeJumper::kDefaultWidth, TThreeJumper::kDefaultHeight},
                                     kOrientations[c], {sheet.CellX(c), top});
       j->setBorderStyle(bsNone);
@@ -164,7 +167,7 @@ int main(int argc, char** argv) {
   }
 
   sheet.Title(QStringLiteral("TBaseAddress (102 x 61), BaseAddressStr \"200\""));
-  sheet.Header(120);
+  sheet.Header(kSwitchColumn);
   const QSize switchSize(TBaseAddress::kDefaultWidth, TBaseAddress::kDefaultHeight);
   struct Variant {
     const char* name;
@@ -177,7 +180,7 @@ int main(int argc, char** argv) {
                               {"10 switches", false, false, 10}};
   for (const Variant& v : variants) {
     const int top = sheet.Row(QString::fromLatin1(v.name), switchSize.width());
-    for (int c = 0; c < 4; ++c) {
+    for (int c = 0; c < kColumns; ++c) {
       auto* b = Place<TBaseAddress>(&page, switchSize, kOrientations[c], {sheet.CellX(c), top});
       b->setOnIsOne(v.onIsOne);
       b->setLeftToRight(v.leftToRight);
@@ -186,7 +189,7 @@ int main(int argc, char** argv) {
     }
   }
 
-  page.resize(kMargin + kRowLabelWidth + 4 * 120 + kMargin, sheet.Bottom() + kMargin);
+  page.resize(kMargin + kRowLabelWidth + kColumns * kSwitchColumn + kMargin, sheet.Bottom() + kMargin);
   const QImage shot = page.grab().toImage();
   const QImage scaled = shot.scaled(shot.size() * kScale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
   if (!scaled.save(path)) {

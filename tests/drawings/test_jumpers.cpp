@@ -252,6 +252,22 @@ class TestJumpers : public QObject {
     QCOMPARE(At(s, 8, 23), clYellow);
   }
 
+  // On a shown window the swapped control is laid out and painted anew.
+  void sizeSwapOnTheScreen() {
+    QWidget window;
+    auto* j = new TTwoJumper(&window);
+    window.show();
+    QCoreApplication::processEvents();
+    QVERIFY(j->PaintedOnce());
+    j->setOrientation(otRight);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QCOMPARE(j->size(), QSize(18, 34));
+    QVERIFY(!j->SizeSwapPending());
+    QCOMPARE(j->DrawingImage().size(), QSize(34, 18));
+    QCOMPARE(j->ControlImage().size(), QSize(18, 34));
+  }
+
   void orientationBeforeTheFirstPaintKeepsTheSize() {
     TThreeJumper j;
     j.setOrientation(otRight);
