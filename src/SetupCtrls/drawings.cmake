@@ -3,6 +3,7 @@ list(APPEND SETUPCTRLS_SOURCES
   setupctrls.h
   radiopanel.cpp radiopanel.h
   orienteddrawing.cpp orienteddrawing.h
+  componentnames.h
   jumperpicture.cpp jumperpicture.h
   twojumper.cpp twojumper.h
   threejumper.cpp threejumper.h

@@ -4,13 +4,12 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "SetupCtrls/componentnames.h"
 #include "platform/classname.h"
 #include "platform/rounding.h"
 
 namespace {
 
-constexpr std::string_view kRadioPanelClass = "TRadioPanel";
-constexpr const char* kColorProperty = "Color";
 // Pins stand a third of a pin pitch wide on each side of their centre, at
 // most a quarter of the block's height.
 constexpr double kTwoPinPitch = 3.5;

@@ -3,15 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "SetupCtrls/componentnames.h"
 #include "platform/classname.h"
-
-namespace {
-
-constexpr std::string_view kRadioPanelClass = "TRadioPanel";
-constexpr const char* kRadioEnabledProperty = "RadioEnabled";
-constexpr const char* kSelectJumperMethod = "SelectJumper";
-
-}  // namespace
 
 TTwoJumper::TTwoJumper(QWidget* owner) : QWidget(owner) {
   resize(kDefaultWidth, kDefaultHeight);
