@@ -10,8 +10,9 @@
 
 namespace {
 
-// Pins stand a third of a pin pitch wide on each side of their centre, at
-// most a quarter of the block's height.
+// The outer pins stand a = W / 3.5 (two pins) or (W - 2) / 4.5 (three pins)
+// in from the left end; a pin's radius is a third of that, at most a quarter
+// of the block's height.
 constexpr double kTwoPinPitch = 3.5;
 constexpr double kThreePinPitch = 4.5;
 constexpr int kPinRadiusDivisor = 3;

@@ -66,6 +66,16 @@ class TestBaseAddress : public QObject {
                                  "BaseAddressStr"}));
   }
 
+  void propertiesAreReachableByName() {
+    TBaseAddress b;
+    QVERIFY(b.setProperty("NumSwitches", 10));
+    QVERIFY(b.setProperty("BaseAddressStr", QStringLiteral("3ff")));
+    QVERIFY(b.setProperty("Orientation", QVariant::fromValue(otDown)));
+    QCOMPARE(b.NumSwitches(), 10);
+    QCOMPARE(b.property("BaseAddressStr").toString(), QStringLiteral("3FF"));
+    QCOMPARE(b.Orientation(), otDown);
+  }
+
   void labelFontIsEightPoints() {
     TBaseAddress b;
     const TSwitchLook look = b.Look();
