@@ -63,7 +63,9 @@ void TurnImage(const QImage& picture, TOrientationType o, QImage& turned) {
 
 bool TOrientedDrawing::SetOrientation(TOrientationType v) {
   if (orientation_ == v) return false;
-  if (CrossesGroup(orientation_, v)) sizeSwapPending_ = true;
+  // Crossing back before the next paint cancels the swap: the size already
+  // fits the orientation again.
+  if (CrossesGroup(orientation_, v)) sizeSwapPending_ = !sizeSwapPending_;
   orientation_ = v;
   return true;
 }

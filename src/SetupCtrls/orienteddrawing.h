@@ -37,7 +37,7 @@ class TOrientedDrawing {
 
   TOrientationType Orientation() const { return orientation_; }
   // False when nothing changed; a change between the groups marks the
-  // size swap.
+  // size swap, a change back before the next paint takes the mark away.
   bool SetOrientation(TOrientationType v);
 
   bool SizeSwapPending() const { return sizeSwapPending_; }

@@ -268,6 +268,22 @@ class TestJumpers : public QObject {
     QCOMPARE(j->ControlImage().size(), QSize(18, 34));
   }
 
+  void turningBackBeforeThePaintKeepsTheSize() {
+    TTwoJumper j;
+    Shot(j);
+    j.setOrientation(otRight);
+    j.setOrientation(otUp);
+    QVERIFY(!j.SizeSwapPending());
+    const QImage s = Shot(j);
+    QCOMPARE(j.size(), QSize(34, 18));
+    QCOMPARE(Extent(s, clYellow, Box(0, 0, 17, 18)), Box(8, 6, 14, 12));
+    j.setOrientation(otLeft);
+    j.setOrientation(otRight);
+    QVERIFY(j.SizeSwapPending());
+    Shot(j);
+    QCOMPARE(j.size(), QSize(18, 34));
+  }
+
   void orientationBeforeTheFirstPaintKeepsTheSize() {
     TThreeJumper j;
     j.setOrientation(otRight);
