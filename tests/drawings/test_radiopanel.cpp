@@ -216,7 +216,9 @@ class TestRadioPanel : public QObject {
     QApplication::setActiveWindow(&window);
     QVERIFY(QApplication::activeWindow() == &window);
     outside->setFocus();
-    panel->setFocus();
+    panel->setFocus(Qt::OtherFocusReason);
+    QCOMPARE(QApplication::focusWidget(), panel);
+    QCOMPARE(log, QStringList{QStringLiteral("enter")});
     box1->setFocus();
     box2->setFocus();
     outside->setFocus();
