@@ -1,1 +1,2 @@
 # Suites of the supporter area
+px_add_test(test_supporter_richtext SOURCES supporter/test_richtext.cpp LIBS platform)
