@@ -1,9 +1,11 @@
 #include "listbox.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTextOption>
+#include <algorithm>
 
 namespace {
 
@@ -15,14 +17,16 @@ class TTabItemDelegate : public QStyledItemDelegate {
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
-    const QString text = opt.text;
-    opt.text.clear();
     const QWidget* widget = opt.widget;
-    QStyle* style = widget ? widget->style() : nullptr;
-    if (style) style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
-
-    const QRect textRect =
-        style ? style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget) : opt.rect;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    const QString text = opt.text;
+    // The style draws the item without its text (background, selection,
+    // focus); the text follows with its tabs expanded, across the whole row.
+    opt.text.clear();
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    QRect textRect = opt.rect.adjusted(margin, 0, -margin, 0);
+    if (widget) textRect.setRight(std::max(textRect.right(), widget->width() - margin));
     QTextOption textOption(Qt::AlignLeft | Qt::AlignVCenter);
     textOption.setWrapMode(QTextOption::NoWrap);
     textOption.setTabStopDistance(list_->TabStopPixels());
@@ -36,7 +40,18 @@ class TTabItemDelegate : public QStyledItemDelegate {
     painter->restore();
   }
 
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    const QString text = index.data(Qt::DisplayRole).toString();
+    const int width =
+        option.fontMetrics.size(Qt::TextSingleLine | Qt::TextExpandTabs, text, list_->TabStopPixels())
+            .width();
+    size.setWidth(std::max(size.width(), width + 2 * kTextMargin));
+    return size;
+  }
+
  private:
+  static constexpr int kTextMargin = 3;
   TListBox* list_;
 };
 
@@ -71,9 +86,14 @@ void TListBox::setTabWidth(int dialogUnits) {
   viewport()->update();
 }
 
+int TListBox::AverageCharWidth(const QFontMetrics& metrics) {
+  static const QString kLetters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  return (metrics.horizontalAdvance(kLetters) / 26 + 1) / 2;
+}
+
 int TListBox::TabStopPixels() const {
   const int units = tabWidth_ > 0 ? tabWidth_ : kDefaultTabDialogUnits;
-  return units * fontMetrics().averageCharWidth() / kDialogUnitsPerChar;
+  return units * AverageCharWidth(fontMetrics()) / kDialogUnitsPerChar;
 }
 
 void TListBox::SetText(const QString& text) {

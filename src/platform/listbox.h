@@ -28,6 +28,11 @@ class TListBox : public QListWidget {
   int ItemIndex() const { return currentRow(); }
   void SetItemIndex(int index) { setCurrentRow(index); }
 
+  // The font's average character width as dialog units count it: the
+  // width of the 52 letters A-Z and a-z over 52, rounded. (The width a font
+  // file declares is not trusted; some declare nonsense.)
+  static int AverageCharWidth(const QFontMetrics& metrics);
+
   static constexpr int kDefaultTabDialogUnits = 32;
   static constexpr int kDialogUnitsPerChar = 4;
 
