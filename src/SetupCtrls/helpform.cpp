@@ -88,7 +88,11 @@ void THelpForm::setVisible(bool visible) {
   if (visible && !placed_ && parentWidget()) {
     placed_ = true;
     const QWidget* main = parentWidget()->window();
-    move(CentredTopLeft(main->frameGeometry(), frameGeometry().size()));
+    QSize outer = frameGeometry().size();
+    // Before its first showing a window's frame is not known yet; it gets
+    // the one the main window has.
+    if (outer == size()) outer += main->frameGeometry().size() - main->size();
+    move(CentredTopLeft(main->frameGeometry(), outer));
   }
   QWidget::setVisible(visible);
 }
