@@ -124,6 +124,9 @@ class TSetupSupporter : public QObject {
   // may also be called directly.
   void SetRunning(bool value);
   void RearmTimer();
+  // The timer's handler: runs the tick and hands any error escaping it to
+  // the application's standard error report.
+  void TimerWndProc(QObject* Sender);
   void CalibTick();
 
   // The screen size the instructions window is scaled for; the primary
@@ -148,7 +151,6 @@ class TSetupSupporter : public QObject {
   QSize ScreenSize() const;
   void BuildHeaderLabel(QWidget* main);
   bool BuildCardList(QWidget* main, const QString& cardName);
-  void TimerWndProc(QObject* Sender);
   void PutChannelLine(int channel, const QString& text);
 
   QString companyName_;

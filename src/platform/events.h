@@ -34,8 +34,7 @@ class TEvent<R(Args...)> {
   template <typename F>
   requires(!std::is_same_v<std::decay_t<F>, TEvent> && std::is_invocable_r_v<R, F&, Args...>) TEvent(F f)
       : call_(std::move(f)) {
-    static std::atomic<std::uint64_t> next{1};
-    key_.serial = next++;
+    key_.serial = NextSerial();
   }
 
   // A member function of an object: equal to every other binding of the same
@@ -56,6 +55,13 @@ class TEvent<R(Args...)> {
   bool operator==(const TEvent& other) const { return key_ == other.key_; }
 
  private:
+  // One count for every kind of callable, so that two different ones never
+  // share a serial.
+  static std::uint64_t NextSerial() {
+    static std::atomic<std::uint64_t> next{1};
+    return next++;
+  }
+
   std::function<R(Args...)> call_;
   TEventKey key_;
 };
