@@ -15,3 +15,4 @@ px_add_test(test_supporter_cardlist SOURCES supporter/test_cardlist.cpp supporte
 add_dependencies(test_supporter_cardlist supporter_driver_fixture)
 target_compile_definitions(test_supporter_cardlist
                            PRIVATE PX_DRIVER_FIXTURE="$<TARGET_FILE:supporter_driver_fixture>")
+px_add_test(test_supporter_mainform SOURCES supporter/test_mainform.cpp LIBS px407app)
