@@ -51,6 +51,11 @@ class TSetupSupporter : public QObject {
   Q_PROPERTY(quint8 Channels READ Channels WRITE setChannels)
   Q_PROPERTY(bool ChangeButtons READ ChangeButtons WRITE setChangeButtons)
   Q_PROPERTY(bool bSeries READ bSeries WRITE setbSeries)
+  Q_PROPERTY(TNotifyEvent OnBeginCalib READ OnBeginCalib WRITE setOnBeginCalib)
+  Q_PROPERTY(TPCIEvent OnGetCardString MEMBER OnGetCardString)
+  Q_PROPERTY(TCalibEvent OnGetCalibString MEMBER OnGetCalibString)
+  Q_PROPERTY(TNotifyEvent OnStopButtonClick MEMBER OnStopButtonClick)
+  Q_PROPERTY(TNotifyEvent OnStartButtonClick MEMBER OnStartButtonClick)
 
  public:
   // The owner is the main window whose frame the supporter builds.

@@ -116,8 +116,15 @@ void TestCalibLoop::defaults() {
   const QMetaObject* meta = sup.metaObject();
   QStringList names;
   for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) names << meta->property(i).name();
-  QCOMPARE(names, (QStringList{"CompanyName", "CardNameA", "CardNameB", "UseCardNameB", "CallHow",
-                               "MultiPort", "Channels", "ChangeButtons", "bSeries"}));
+  QCOMPARE(names,
+           (QStringList{"CompanyName", "CardNameA", "CardNameB", "UseCardNameB", "CallHow", "MultiPort",
+                        "Channels", "ChangeButtons", "bSeries", "OnBeginCalib", "OnGetCardString",
+                        "OnGetCalibString", "OnStopButtonClick", "OnStartButtonClick"}));
+  // Events are published too, read back as stored.
+  const TNotifyEvent handler = [](QObject*) {};
+  QVERIFY(sup.setProperty("OnStartButtonClick", QVariant::fromValue(handler)));
+  QVERIFY(sup.OnStartButtonClick == handler);
+  QVERIFY(sup.property("OnStartButtonClick").value<TNotifyEvent>() == handler);
 }
 
 void TestCalibLoop::registerPanel_data() {
