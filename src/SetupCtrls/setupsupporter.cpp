@@ -51,6 +51,9 @@ TSetupSupporter::~TSetupSupporter() {
   // timer on it.
   running_ = false;
   TimerWindow.reset();
+  // An idle hook still waiting would call a component that is gone.
+  if (TApplication* app = TApplication::Instance())
+    if (app->OnIdle == TNotifyEvent::Bind(this, &TSetupSupporter::FirstIdle)) app->OnIdle = nullptr;
 }
 
 void TSetupSupporter::setOnBeginCalib(const TNotifyEvent& handler) {

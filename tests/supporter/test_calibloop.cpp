@@ -516,6 +516,18 @@ void TestCalibLoop::destructionEndsTimer() {
   QVERIFY(timer->Active());
   sup.reset();
   QVERIFY(timer.isNull());
+
+  // A supporter freed before the first idle moment takes its hook along;
+  // another handler stays.
+  sup = std::make_unique<TSetupSupporter>();
+  TApplication::Instance()->OnIdle = TNotifyEvent::Bind(sup.get(), &TSetupSupporter::FirstIdle);
+  sup.reset();
+  QVERIFY(!TApplication::Instance()->OnIdle);
+  const TNotifyEvent other = [](QObject*) {};
+  TApplication::Instance()->OnIdle = other;
+  { TSetupSupporter unrelated; }
+  QVERIFY(TApplication::Instance()->OnIdle == other);
+  TApplication::Instance()->OnIdle = nullptr;
 }
 
 PX_TEST_MAIN(TestCalibLoop)
