@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 class QWidget;
 
@@ -32,6 +33,10 @@ QPoint CentredTopLeft(const QRect& on, QSize size);
 constexpr int PointsToHeight(int points) {
   return -((points * 96 + 36) / 72);
 }
+
+// The faces the supporter's windows ask for.
+inline const QString kTahomaFace = QStringLiteral("Tahoma");
+inline const QString kVerdanaFace = QStringLiteral("Verdana");
 
 // The outer size every window built in code starts with.
 constexpr QSize kNewWindowSize{320, 240};

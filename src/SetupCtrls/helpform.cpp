@@ -16,7 +16,6 @@ namespace {
 const QString kCaption = QStringLiteral("Instructions for Settings utility");
 const QString kLabelCaption = QStringLiteral("How to use this program");
 const QString kStartCaption = QStringLiteral("Start");
-const QString kLabelFace = QStringLiteral("Verdana");
 constexpr int kLabelPoints = 12;
 constexpr QRect kRichRect{0, 24, 305, 73};
 // Light grey: red, green and blue each 221.
@@ -49,7 +48,7 @@ THelpForm::THelpForm(QWidget* owner, const QString& document, QSize screen) : QW
   HelpLabel = new QLabel(kLabelCaption, this);
   HelpLabel->setObjectName(QStringLiteral("HelpLabel"));
   HelpLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  HelpLabel->setFont(MakeFont(kLabelFace, PointsToHeight(kLabelPoints), true));
+  HelpLabel->setFont(MakeFont(kVerdanaFace, PointsToHeight(kLabelPoints), true));
   HelpLabel->setGeometry(0, 0, width(), HelpLabel->fontMetrics().height());
   SetAnchors(HelpLabel, akLeft | akTop | akRight);
 

@@ -11,11 +11,7 @@
 
 namespace {
 
-const QString kMemoFace = QStringLiteral("Tahoma");
 constexpr int kMemoPoints = 10;
-constexpr QRect kMemoRect{8, 8, 305, 89};
-constexpr int kCloseTop = 105;
-constexpr QSize kCloseSize{73, 25};
 
 }  // namespace
 
@@ -25,12 +21,12 @@ TPCIForm::TPCIForm(QWidget* owner, const QString& cardName) : QWidget(owner, Qt:
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
   resize(kNewWindowSize);
 
-  PCIMemo = MakeMemo(this, QStringLiteral("PCIMemo"), kMemoRect);
-  PCIMemo->setFont(MakeFont(kMemoFace, PointsToHeight(kMemoPoints), true));
+  PCIMemo = MakeMemo(this, QStringLiteral("PCIMemo"), kMemoGeometry);
+  PCIMemo->setFont(MakeFont(kTahomaFace, PointsToHeight(kMemoPoints), true));
   // Centred in the window's outer width as it is before the fitting, and
   // not centred again afterwards.
-  const int closeLeft = (kNewWindowSize.width() - kCloseSize.width()) / 2;
-  CloseButton = MakeCloseButton(this, QRect(QPoint(closeLeft, kCloseTop), kCloseSize));
+  const int closeLeft = (kNewWindowSize.width() - kCloseButtonSize.width()) / 2;
+  CloseButton = MakeCloseButton(this, QRect(QPoint(closeLeft, kCloseButtonTop), kCloseButtonSize));
   setTabOrder(CloseButton, PCIMemo);
 
   FitClientToControls(this);

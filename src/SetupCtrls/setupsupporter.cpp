@@ -24,7 +24,6 @@
 
 namespace {
 
-const QString kHeaderFace = QStringLiteral("Tahoma");
 constexpr int kHeaderPoints = 18;
 const QString kFileMenuCaption = QStringLiteral("&File");
 
@@ -113,7 +112,7 @@ void TSetupSupporter::BuildHeaderLabel(QWidget* main) {
   HeaderLabel = new QLabel(client);
   HeaderLabel->setObjectName(QStringLiteral("HeaderLabel"));
   HeaderLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  HeaderLabel->setFont(MakeFont(kHeaderFace, PointsToHeight(kHeaderPoints), true));
+  HeaderLabel->setFont(MakeFont(kTahomaFace, PointsToHeight(kHeaderPoints), true));
   QPalette pal = HeaderLabel->palette();
   pal.setColor(QPalette::WindowText, Qt::black);
   HeaderLabel->setPalette(pal);

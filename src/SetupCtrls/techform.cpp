@@ -10,8 +10,7 @@ namespace {
 
 const QString kCaption = QStringLiteral("Technical Support");
 const QString kCloseCaption = QStringLiteral("Close");
-constexpr QRect kMemoRect{8, 8, 305, 89};
-constexpr QRect kCloseRect{165, 105, 73, 25};
+constexpr int kCloseLeft = 165;
 
 }  // namespace
 
@@ -42,9 +41,9 @@ TTechForm::TTechForm(QWidget* owner, const QString& supportText) : QWidget(owner
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
   resize(kNewWindowSize);
 
-  TechMemo = MakeMemo(this, QStringLiteral("TechMemo"), kMemoRect);
+  TechMemo = MakeMemo(this, QStringLiteral("TechMemo"), kMemoGeometry);
   TechMemo->setPlainText(supportText);
-  CloseButton = MakeCloseButton(this, kCloseRect);
+  CloseButton = MakeCloseButton(this, QRect(QPoint(kCloseLeft, kCloseButtonTop), kCloseButtonSize));
   setTabOrder(CloseButton, TechMemo);
 
   FitClientToControls(this);

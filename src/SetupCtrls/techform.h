@@ -1,5 +1,6 @@
 #pragma once
 // The technical-support window: the support text and a Close button.
+#include <QRect>
 #include <QWidget>
 
 class QPlainTextEdit;
@@ -14,6 +15,12 @@ class TTechForm : public QWidget {
   QPlainTextEdit* TechMemo = nullptr;
   TButton* CloseButton = nullptr;
 };
+
+// Where the support and installed-cards windows put their text box and
+// their Close button before fitting.
+constexpr QRect kMemoGeometry{8, 8, 305, 89};
+constexpr int kCloseButtonTop = 105;
+constexpr QSize kCloseButtonSize{73, 25};
 
 // A read-only multi-line text box with a vertical scroll bar only, as the
 // supporter's windows use.

@@ -134,6 +134,10 @@ void TestCardList::windowAndMenuItem() {
   // Centred in the unfitted window, and not again afterwards.
   QCOMPARE(pci->CloseButton->geometry(), QRect(115, 97, 73, 25));
   QVERIFY(pci->CloseButton->Cancel());
+  // The text box grows with the window; the button keeps to the bottom.
+  pci->resize(405, 222);
+  QCOMPARE(pci->PCIMemo->geometry(), QRect(0, 0, 405, 189));
+  QCOMPARE(pci->CloseButton->geometry().bottom() + 1, 222);
 
   // The help document names the menu item.
   QVERIFY(f.supporter->HelpForm->HelpRich->toPlainText().contains(
