@@ -21,6 +21,11 @@ struct TEventKey {
   bool operator==(const TEventKey&) const = default;
 };
 
+inline std::uint64_t NextEventSerial() {
+  static std::atomic<std::uint64_t> next{1};
+  return next++;
+}
+
 template <typename Sig>
 class TEvent;
 
@@ -34,7 +39,7 @@ class TEvent<R(Args...)> {
   template <typename F>
   requires(!std::is_same_v<std::decay_t<F>, TEvent> && std::is_invocable_r_v<R, F&, Args...>) TEvent(F f)
       : call_(std::move(f)) {
-    key_.serial = NextSerial();
+    key_.serial = NextEventSerial();
   }
 
   // A member function of an object: equal to every other binding of the same
@@ -55,13 +60,6 @@ class TEvent<R(Args...)> {
   bool operator==(const TEvent& other) const { return key_ == other.key_; }
 
  private:
-  // One count for every kind of callable, so that two different ones never
-  // share a serial.
-  static std::uint64_t NextSerial() {
-    static std::atomic<std::uint64_t> next{1};
-    return next++;
-  }
-
   std::function<R(Args...)> call_;
   TEventKey key_;
 };
