@@ -68,6 +68,8 @@ const QString kCardsInstalledWindow = QStringLiteral(" Cards installed");
 
 }  // namespace
 
+const QString kStartCaption = QStringLiteral("Start");
+
 QString HelpDocument(const THelpDocumentOptions& o) {
   QString doc;
   doc += kHeader + kCrLf + kTitleOpen;

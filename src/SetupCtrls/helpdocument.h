@@ -23,6 +23,10 @@ QString SupportText(const QString& companyName, const QString& callHow);
 // "No <card>[ Series Card] Found" when no installed card was found.
 QString HeaderCaption(const QString& cardName, bool series, bool found);
 
+// The caption of the buttons that start: the instructions window's and a
+// stopped calibration panel's.
+extern const QString kStartCaption;
+
 // The installed-cards menu item's and window's captions.
 QString CardListMenuCaption(const QString& cardName);
 QString CardListWindowCaption(const QString& cardName);

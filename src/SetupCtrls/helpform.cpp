@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "formfit.h"
+#include "helpdocument.h"
 #include "platform/anchors.h"
 #include "platform/button.h"
 #include "platform/fonts.h"
@@ -15,7 +16,6 @@ namespace {
 
 const QString kCaption = QStringLiteral("Instructions for Settings utility");
 const QString kLabelCaption = QStringLiteral("How to use this program");
-const QString kStartCaption = QStringLiteral("Start");
 constexpr int kLabelPoints = 12;
 constexpr QRect kRichRect{0, 24, 305, 73};
 // Light grey: red, green and blue each 221.

@@ -37,7 +37,6 @@ const QString TSetupSupporter::kTotalFailureText = QStringLiteral(
     "Total A/D failure. The card may not be installed, or it may be installed at a different base address.");
 const QString TSetupSupporter::kTotalFailureCaption = QStringLiteral("Total A/D failure");
 const QString TSetupSupporter::kNoCardText = QStringLiteral("No Card Found");
-const QString TSetupSupporter::kStartCaption = QStringLiteral("Start");
 const QString TSetupSupporter::kStopCaption = QStringLiteral("Stop");
 
 TSetupSupporter::TSetupSupporter(QObject* owner) : QObject(owner), TimerWindow(new TTimerWindow) {

@@ -147,7 +147,6 @@ class TSetupSupporter : public QObject {
   static const QString kTotalFailureText;
   static const QString kTotalFailureCaption;
   static const QString kNoCardText;
-  static const QString kStartCaption;
   static const QString kStopCaption;
 
  private:
