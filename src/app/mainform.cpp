@@ -3,6 +3,10 @@
 #include <QEvent>
 #include <QLayout>
 
+#include "SetupCtrls/helpform.h"
+#include "SetupCtrls/setupsupporter.h"
+#include "SetupCtrls/techform.h"
+#include "platform/application.h"
 #include "platform/fonts.h"
 #include "platform/menu.h"
 #include "platform/messagebox.h"
@@ -16,6 +20,11 @@ constexpr int kDesignClientHeight = 580;
 constexpr std::uint32_t kProbePort = 0x61;
 constexpr TColor kFormColor = clWhite;
 constexpr int kFontHeight = -11;
+
+const QString kCompanyName = QStringLiteral("ORVANE");
+const QString kCardName = QStringLiteral("PX-407");
+const QString kCallHow =
+    QStringLiteral("Monday through Friday from 8:00 a.m. to 5:00 p.m. Pacific Time at (949) 555-0147");
 
 TMenuItem* MakeItem(QObject* owner, const char* name, const QString& caption) {
   auto* item = new TMenuItem(owner);
@@ -47,6 +56,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   setCentralWidget(client_);
 
   BuildMenu();
+  BuildSupporter();
   resize(kDesignClientWidth, kDesignClientHeight + menuBar()->sizeHint().height());
   layout()->activate();  // the client area has its design size from the start
 
@@ -75,6 +85,16 @@ void TMainForm::BuildMenu() {
   Help1->Add(TechnicalSupport1);
 }
 
+void TMainForm::BuildSupporter() {
+  SetSup = new TSetupSupporter(this);
+  SetSup->setObjectName(QStringLiteral("SetSup"));
+  SetSup->setCompanyName(kCompanyName);
+  SetSup->setCardNameA(kCardName);
+  SetSup->setCardNameB(kCardName);
+  SetSup->setCallHow(kCallHow);
+  SetSup->setChangeButtons(true);
+}
+
 void TMainForm::FormCreate(QObject*) {
   // The port-I/O layer answers 0xAA55 for every read when it has no access
   // to the ports; a real byte read has its upper byte 0 and never matches.
@@ -84,16 +104,27 @@ void TMainForm::FormCreate(QObject*) {
 
 void TMainForm::FormActivate(QObject*) {
   OnActivate = nullptr;
+  // The supporter builds its windows at the first idle moment, and its
+  // own Start and Stop run the calibration buttons.
+  if (TApplication* app = TApplication::Instance())
+    app->OnIdle = TNotifyEvent::Bind(SetSup, &TSetupSupporter::FirstIdle);
+  SetSup->OnStartButtonClick = TNotifyEvent::Bind(SetSup, &TSetupSupporter::StartCalib);
+  SetSup->OnStopButtonClick = TNotifyEvent::Bind(SetSup, &TSetupSupporter::StopCalib);
 }
 
 void TMainForm::Exit2Click(QObject*) {
   close();
 }
 
-// The supporter's windows do not exist yet; until they do, these do nothing.
-void TMainForm::Howtousethisprogram1Click(QObject*) {}
+// The supporter's windows exist from the first idle moment on; until then
+// these do nothing. A window already open stays open.
+void TMainForm::Howtousethisprogram1Click(QObject*) {
+  if (SetSup->HelpForm) SetSup->HelpForm->show();
+}
 
-void TMainForm::TechnicalSupport1Click(QObject*) {}
+void TMainForm::TechnicalSupport1Click(QObject*) {
+  if (SetSup->TechForm) SetSup->TechForm->show();
+}
 
 bool TMainForm::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate && OnActivate) {

@@ -6,6 +6,7 @@
 
 class TMainMenu;
 class TMenuItem;
+class TSetupSupporter;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -21,6 +22,9 @@ class TMainForm : public QMainWindow {
   TMenuItem* Help1 = nullptr;
   TMenuItem* Howtousethisprogram1 = nullptr;
   TMenuItem* TechnicalSupport1 = nullptr;
+  // The setup supporter: title line, instructions and support windows and
+  // the calibration reading loop.
+  TSetupSupporter* SetSup = nullptr;
 
   // The window's activation event; FormActivate clears it at its first run.
   TNotifyEvent OnActivate;
@@ -39,5 +43,6 @@ class TMainForm : public QMainWindow {
 
  private:
   void BuildMenu();
+  void BuildSupporter();
   QWidget* client_ = nullptr;
 };

@@ -17,10 +17,26 @@ TApplication* TApplication::Instance() {
   return qobject_cast<TApplication*>(QCoreApplication::instance());
 }
 
-void TApplication::ShowException(const std::exception& error) {
+namespace {
+
+QString ReportText(const std::exception& error) {
   QString text = QString::fromUtf8(error.what());
   if (!text.isEmpty() && !text.endsWith(QLatin1Char('.'))) text += QLatin1Char('.');
-  MessageBox(activeWindow(), text, applicationName(), mb::MB_OK | mb::MB_ICONSTOP);
+  return text;
+}
+
+}  // namespace
+
+void TApplication::ShowException(const std::exception& error) {
+  MessageBox(activeWindow(), ReportText(error), applicationName(), mb::MB_OK | mb::MB_ICONSTOP);
+}
+
+void ShowStandardErrorReport(const std::exception& error) {
+  if (TApplication* app = TApplication::Instance()) {
+    app->ShowException(error);
+    return;
+  }
+  MessageBox(nullptr, ReportText(error), QCoreApplication::applicationName(), mb::MB_OK | mb::MB_ICONSTOP);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

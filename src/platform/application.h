@@ -4,6 +4,8 @@
 // empty.
 #include <QApplication>
 
+#include <exception>
+
 #include "events.h"
 
 class TApplication : public QApplication {
@@ -26,3 +28,7 @@ class TApplication : public QApplication {
  private:
   void RaiseIdle();
 };
+
+// The standard error report from anywhere: the application's report when a
+// TApplication runs, otherwise the same message box owned by no window.
+void ShowStandardErrorReport(const std::exception& error);
