@@ -61,6 +61,9 @@ int KeepOnScreen(int start, int length, int screenLength) {
 
 TPopupForm::TPopupForm(TBoardHighlight* owner) : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint) {
   OwnerHighlight = owner;
+  // With its platform window in place the window knows its frame, so that
+  // outer sizes can be worked out before the first showing.
+  (void)winId();
 }
 
 TPopupForm::~TPopupForm() {
