@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 #include <cmath>
 
 #include "platform/tcolor.h"
@@ -46,6 +47,7 @@ TBoardImage::TBoardImage(QWidget* parent) : QWidget(parent) {
   setPalette(pal);
   setAutoFillBackground(true);
   resize(kDefaultWidth, kDefaultHeight);
+  Watch();
 }
 
 TBoardImage::~TBoardImage() {
@@ -138,22 +140,55 @@ void TBoardImage::PictureChanged(QObject*) {
   if (!drawing_) update();
 }
 
-void TBoardImage::paintEvent(QPaintEvent* event) {
+bool TBoardImage::Place() {
   if (!positionSaved_) {
     designedLeft_ = x();
     designedTop_ = y();
     positionSaved_ = true;
   }
-  if (centerOnForm_ && parentWidget()) {
-    const QSize outer = OuterSize(parentWidget());
-    move(CentredOffset(outer.width(), width()), CentredOffset(outer.height(), height()));
+  QWidget* parent = parentWidget();
+  if (!centerOnForm_ || !parent) return false;
+  const QSize outer = OuterSize(parent);
+  const QPoint centred(CentredOffset(outer.width(), width()), CentredOffset(outer.height(), height()));
+  if (centred == pos()) return false;
+  move(centred);
+  return true;
+}
+
+void TBoardImage::paintEvent(QPaintEvent* event) {
+  if (Place()) {
+    // This paint and its children's still go to the old place; the parent
+    // paints over them once the paint is done.
+    QWidget* parent = parentWidget();
+    QTimer::singleShot(0, parent, [parent] { parent->update(); });
   }
   const TFlagScope drawing(drawing_, true);
   QPainter painter(this);
   DrawContent(painter, event->rect());
 }
 
+void TBoardImage::Watch() {
+  for (QObject* watched : watched_)
+    if (watched) watched->removeEventFilter(this);
+  watched_.clear();
+  if (QWidget* parent = parentWidget()) {
+    watched_ = {parent, parent->window()};
+    for (QObject* watched : watched_) watched->installEventFilter(this);
+  }
+}
+
+// The place a paint would give the image is taken already when the window
+// is shown or changes its size or frame, so that the first paint and the
+// paints after a resize rarely have to move the image they paint.
+bool TBoardImage::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type t = event->type();
+  if ((t == QEvent::Resize || t == QEvent::Move || t == QEvent::Show) && isVisible()) Place();
+  return QWidget::eventFilter(watched, event);
+}
+
 bool TBoardImage::event(QEvent* event) {
+  if (event->type() == QEvent::ParentChange) Watch();
+  if (event->type() == QEvent::Show) Place();
   if (event->type() == QEvent::Type(WM_OPENFIRSTPOPUP)) {
     auto* message = dynamic_cast<TMessageEvent*>(event);
     if (first_) {

@@ -83,11 +83,16 @@ class TBoardImage : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   void PictureChanged(QObject* Sender);
+  // Takes the designed position at the first call, then centres the image
+  // on its parent; true when it moved.
+  bool Place();
+  void Watch();
 
   TPicture* picture_ = nullptr;
   bool stretch_ = false;
@@ -98,6 +103,7 @@ class TBoardImage : public QWidget {
   bool centerOnForm_ = true;
   QPointer<TBoardHighlight> first_;
   QPointer<TMainMenu> menu_;
+  QList<QPointer<QObject>> watched_;
 
   double aspectRatio_ = 1.0;
   bool positionSaved_ = false;

@@ -61,9 +61,6 @@ int KeepOnScreen(int start, int length, int screenLength) {
 
 TPopupForm::TPopupForm(TBoardHighlight* owner) : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint) {
   OwnerHighlight = owner;
-  // With its platform window in place the window knows its frame, so that
-  // outer sizes can be worked out before the first showing.
-  (void)winId();
 }
 
 TPopupForm::~TPopupForm() {
@@ -72,12 +69,19 @@ TPopupForm::~TPopupForm() {
 }
 
 QSize TPopupForm::OuterSize() const {
-  return frameGeometry().size();
+  return size() + FrameSize();
+}
+
+// Until the window has been shown the window system has not told its frame;
+// the frame counts as none then, and the window is placed by its outer top
+// left all the same.
+QSize TPopupForm::FrameSize() const {
+  if (!testAttribute(Qt::WA_WState_Created)) return QSize(0, 0);
+  return frameGeometry().size() - size();
 }
 
 void TPopupForm::SetOuterSize(QSize size) {
-  const QSize frame = frameGeometry().size() - this->size();
-  resize(size - frame);
+  resize(size - FrameSize());
 }
 
 QPushButton* TPopupForm::MakeButton(const char* name, const QString& text, const QRect& place,

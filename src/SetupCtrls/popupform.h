@@ -94,6 +94,7 @@ class TPopupForm : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  QSize FrameSize() const;
   void SetOuterSize(QSize size);
   QPushButton* MakeButton(const char* name, const QString& text, const QRect& place, unsigned anchors);
 

@@ -171,6 +171,23 @@ class TestBoardImage : public QObject {
     QCOMPARE(QPoint(f.BoardImage1->DesignedLeft(), f.BoardImage1->DesignedTop()), TBoardFixture::kDesigned);
   }
 
+  // Shown, the image takes its place as soon as the window has its size
+  // and frame, and follows later resizing.
+  void followsItsShownWindow() {
+    TBoardFixture f;
+    f.ShowWindow();
+    const auto centred = [&f] {
+      const QSize outer = f.Window->frameGeometry().size();
+      return QPoint((outer.width() - 600) / 2, (outer.height() - 343) / 2);
+    };
+    QCOMPARE(f.BoardImage1->pos(), centred());
+    QCOMPARE(QPoint(f.BoardImage1->DesignedLeft(), f.BoardImage1->DesignedTop()), TBoardFixture::kDesigned);
+    f.Window->resize(f.Window->size() + QSize(-60, 30));
+    Settle();
+    QCOMPARE(f.BoardImage1->pos(), centred());
+    QCOMPARE(QPoint(f.BoardImage1->DesignedLeft(), f.BoardImage1->DesignedTop()), TBoardFixture::kDesigned);
+  }
+
   void noCentringWhenOff() {
     QWidget form;
     form.resize(900, 900);
