@@ -117,13 +117,10 @@ QImage TBoardHighlight::Beneath() const {
 }
 
 void TBoardHighlight::Render() {
-  const QImage beneath = Beneath();
-  normalImage_ = beneath.copy();
-  BlendEllipse(normalImage_, look_.Colour, look_.NormalAlpha, TBlendVariant::Plain);
-  hotImage_ = beneath.copy();
-  BlendEllipse(hotImage_, look_.Colour, look_.HotAlpha, TBlendVariant::Bright);
-  litImage_ = beneath.copy();
-  BlendEllipse(litImage_, look_.Colour, look_.LitAlpha, TBlendVariant::Plain);
+  THighlightLooks looks = BlendLooks(Beneath(), look_);
+  normalImage_ = std::move(looks.Normal);
+  litImage_ = std::move(looks.Lit);
+  hotImage_ = std::move(looks.Hot);
 }
 
 void TBoardHighlight::EnsurePainted() {

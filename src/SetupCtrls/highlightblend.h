@@ -23,3 +23,11 @@ enum class TBlendVariant { Plain, Bright };
 // plain ring is a faint disc inside 0.77 of the radius and a ring peaking at
 // 0.875; the bright one doubles the ring and turns white at its peak.
 void BlendEllipse(QImage& image, TColor colour, float alpha, TBlendVariant variant);
+
+// The three looks of a highlight over `beneath`: plain with the normal and
+// the lit strength, bright with the hot one; the same pixels as three
+// BlendEllipse calls, with the ring worked out once.
+struct THighlightLooks {
+  QImage Normal, Lit, Hot;
+};
+THighlightLooks BlendLooks(const QImage& beneath, const THighlightKindLook& look);

@@ -103,6 +103,37 @@ class TestBlend : public QObject {
     QCOMPARE(image.pixelColor(32, 20), image.pixelColor(32, 32));
   }
 
+  // The three looks made together are the three blends made one by one,
+  // over a photograph whose every pixel differs.
+  void looksTogetherEqualSeparateBlends_data() {
+    QTest::addColumn<THighlightType>("kind");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("settings, wide") << htSettings << QSize(67, 33);
+    QTest::newRow("calibration, tall") << htCalibration << QSize(33, 193);
+    QTest::newRow("options, tiny") << htOptions << QSize(2, 3);
+  }
+  void looksTogetherEqualSeparateBlends() {
+    QFETCH(THighlightType, kind);
+    QFETCH(QSize, size);
+    QImage beneath(size, QImage::Format_RGB32);
+    quint32 seed = 12345;
+    for (int y = 0; y < size.height(); ++y)
+      for (int x = 0; x < size.width(); ++x) {
+        seed = seed * 1103515245u + 12345u;
+        beneath.setPixel(x, y, 0xFF000000u | (seed >> 8));
+      }
+    const THighlightKindLook look = KindLook(kind);
+    const THighlightLooks looks = BlendLooks(beneath, look);
+    QImage normal = beneath.copy(), lit = beneath.copy(), hot = beneath.copy();
+    BlendEllipse(normal, look.Colour, look.NormalAlpha, TBlendVariant::Plain);
+    BlendEllipse(lit, look.Colour, look.LitAlpha, TBlendVariant::Plain);
+    BlendEllipse(hot, look.Colour, look.HotAlpha, TBlendVariant::Bright);
+    QCOMPARE(looks.Normal, normal);
+    QCOMPARE(looks.Lit, lit);
+    QCOMPARE(looks.Hot, hot);
+    QVERIFY(size.width() < 3 || normal != beneath);
+  }
+
   void tooSmallIsLeftAlone() {
     QImage image(1, 5, QImage::Format_RGB32);
     image.fill(QColor(100, 100, 100));
