@@ -4,12 +4,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "SetupCtrls/componentnames.h"
 #include "platform/classname.h"
 
 namespace {
-
-constexpr std::string_view kTwoJumperClass = "TTwoJumper";
-constexpr const char* kClosedProperty = "Closed";
 
 // One bevel ring of the given width, lit from the top left.
 void Frame3D(QPainter& p, QRect& r, TColor topLeft, TColor bottomRight, int width) {

@@ -72,7 +72,7 @@ class TRadioPanel : public QFrame {
   // Closes `control` if it is one of the panel's own two-pin jumpers and
   // opens every other one; raises OnRadioChange (Sender = control) when any
   // of them changed. `control` need not be a child of the panel.
-  void SelectJumper(QObject* control);
+  Q_INVOKABLE void SelectJumper(QObject* control);
 
   TRadioPanelChangeEvent OnRadioChange;
   // Adopted by the popup window as its activated and deactivated events.
