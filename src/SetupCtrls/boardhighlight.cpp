@@ -5,17 +5,14 @@
 #include <QPainter>
 
 #include "SetupCtrls/boardimage.h"
+#include "SetupCtrls/componentnames.h"
 #include "SetupCtrls/highlightmenus.h"
 #include "platform/classname.h"
 
 namespace {
 
-constexpr std::string_view kBoardImageClass = "TBoardImage";
-constexpr std::string_view kHighlightClass = "TBoardHighlight";
-constexpr std::string_view kMenuItemClass = "TMenuItem";
-
 TBoardHighlight* AsHighlight(QObject* o) {
-  return IsClassName(o, kHighlightClass) ? qobject_cast<TBoardHighlight*>(o) : nullptr;
+  return IsClassName(o, kBoardHighlightClass) ? qobject_cast<TBoardHighlight*>(o) : nullptr;
 }
 
 TBoardImage* AsBoardImage(QObject* o) {

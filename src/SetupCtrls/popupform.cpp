@@ -12,13 +12,12 @@
 
 #include "SetupCtrls/boardhighlight.h"
 #include "SetupCtrls/boardimage.h"
+#include "SetupCtrls/componentnames.h"
 #include "SetupCtrls/radiopanel.h"
 #include "platform/anchors.h"
 #include "platform/classname.h"
 
 namespace {
-
-constexpr std::string_view kBoardImageClass = "TBoardImage";
 
 constexpr int kButtonWidth = 58;
 constexpr int kButtonHeight = 25;
