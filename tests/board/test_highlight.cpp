@@ -3,6 +3,7 @@
 // pinned) driven by pointer moves, clicks and window activation.
 #include <QApplication>
 #include <QCursor>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -100,6 +101,33 @@ class TestHighlight : public QObject {
     h->setHighlightType(htCalibration);
     f.PaintBoard();
     QCOMPARE(h->NormalImage().pixelColor(32, 32), QColor(112, 112, 92));
+  }
+
+  // On another parent the looks come from what that parent paints, and
+  // nothing is passed on to the group nor put in a menu.
+  void looksOverAnotherParent() {
+    // Red up to column 79, grey from column 80.
+    QImage picture(200, 200, QImage::Format_RGB32);
+    picture.fill(QColor(100, 100, 100));
+    for (int y = 0; y < 200; ++y)
+      for (int x = 0; x < 80; ++x) picture.setPixelColor(x, y, Qt::red);
+    QLabel parent;
+    parent.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    parent.setPixmap(QPixmap::fromImage(picture));
+    parent.resize(200, 200);
+    auto* h = new TBoardHighlight(&parent);
+    h->setGeometry(50, 40, 65, 65);
+    auto* twin = new TBoardHighlight(&parent);
+    twin->setGeometry(150, 40, 20, 20);
+    (void)parent.grab();
+    QCOMPARE(h->NormalImage().pixelColor(29, 0), QColor(Qt::red));
+    QCOMPARE(h->NormalImage().pixelColor(30, 0), QColor(100, 100, 100));
+    QCOMPARE(h->NormalImage().pixelColor(32, 32), QColor(112, 112, 92));
+    QVERIFY(!h->BoardMenu());
+    h->setCreatePopup(false);
+    h->MouseEnter(0);
+    QVERIFY(h->Lit());
+    QVERIFY(!twin->Lit());
   }
 
   // A later highlight overlapping an earlier one takes the earlier one's
