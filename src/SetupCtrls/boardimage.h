@@ -1,8 +1,9 @@
 #pragma once
 // The photograph of the card. The highlight circles are its children, placed
 // in its own pixels. At every paint it centres itself on its parent window
-// (its outer size, frame and menu bar included); at the first paint it
-// records the place the board description gave it, where the popup windows
+// (its outer size, frame and menu bar included), and already when that
+// window is shown, resized or framed; before the first centring it records
+// the place the board description gave it, from which the popup windows
 // find the option panels' designed places. WM_OPENFIRSTPOPUP opens and pins
 // the popup of the First highlight.
 #include <QPointer>
@@ -59,7 +60,8 @@ class TBoardImage : public QWidget {
   // Picture height / width; 1.0 until a picture with a size is loaded.
   double AspectRatio() const { return aspectRatio_; }
   bool PositionSaved() const { return positionSaved_; }
-  // Left and Top at the first paint, before any centring.
+  // Left and Top when the image was first shown or painted, before any
+  // centring: the place the board description gave it.
   int DesignedLeft() const { return designedLeft_; }
   int DesignedTop() const { return designedTop_; }
   bool Drawing() const { return drawing_; }
@@ -69,7 +71,8 @@ class TBoardImage : public QWidget {
 
   // Where the picture goes inside the control.
   QRect PictureRect() const;
-  // The size the toolkit may give the control while AutoSize is on.
+  // The size the toolkit may give the control while AutoSize is on: with no
+  // alignment to a parent edge, the picture's size whatever was proposed.
   QSize AutoSizeFor(const QSize& proposed) const;
   // Draws what the image itself shows in `area` (its background where the
   // picture does not cover, then the picture) with the painter's origin at
