@@ -5,6 +5,9 @@
 
 constexpr std::string_view kRadioPanelClass = "TRadioPanel";
 constexpr std::string_view kTwoJumperClass = "TTwoJumper";
+constexpr std::string_view kBoardImageClass = "TBoardImage";
+constexpr std::string_view kBoardHighlightClass = "TBoardHighlight";
+constexpr std::string_view kMenuItemClass = "TMenuItem";
 
 constexpr const char* kColorProperty = "Color";
 constexpr const char* kRadioEnabledProperty = "RadioEnabled";
