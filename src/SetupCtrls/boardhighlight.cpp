@@ -54,7 +54,7 @@ void TBoardHighlight::setRadioPanel(TRadioPanel* v) {
     for (QObject* child : parentWidget()->children()) {
       const TBoardHighlight* other = AsHighlight(child);
       if (!other || other == this || other->RadioPanel() != v) continue;
-      if (other->Title() != title_ || other->HighlightType() != highlightType_) return;
+      if (!InGroupOf(other)) return;
     }
   }
   radioPanel_ = v;
@@ -74,6 +74,10 @@ bool TBoardHighlight::OnBoardImage() const {
   return AsBoardImage(parentWidget()) != nullptr;
 }
 
+bool TBoardHighlight::InGroupOf(const TBoardHighlight* h) const {
+  return h->title_ == title_ && h->highlightType_ == highlightType_;
+}
+
 QList<TBoardHighlight*> TBoardHighlight::LinkedGroup() const {
   QList<TBoardHighlight*> group;
   if (!parentWidget()) {
@@ -81,9 +85,7 @@ QList<TBoardHighlight*> TBoardHighlight::LinkedGroup() const {
     return group;
   }
   for (QObject* child : parentWidget()->children())
-    if (TBoardHighlight* h = AsHighlight(child);
-        h && h->title_ == title_ && h->highlightType_ == highlightType_)
-      group.append(h);
+    if (TBoardHighlight* h = AsHighlight(child); h && InGroupOf(h)) group.append(h);
   return group;
 }
 
@@ -216,7 +218,7 @@ void TBoardHighlight::SetActive(bool active, bool propagate) {
   qsizetype i = 0, count = parent->children().size();
   while (i < count) {
     TBoardHighlight* h = AsHighlight(parent->children().at(i));
-    if (h && h != this && h->title_ == title_ && h->highlightType_ == highlightType_) {
+    if (h && h != this && InGroupOf(h)) {
       h->SetActive(active, false);
       --count;
     } else {

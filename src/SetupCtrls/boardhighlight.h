@@ -106,6 +106,8 @@ class TBoardHighlight : public QWidget {
 
  private:
   bool OnBoardImage() const;
+  // Whether `h` has this highlight's Title and HighlightType.
+  bool InGroupOf(const TBoardHighlight* h) const;
   QImage Beneath() const;
   void Step(int direction);
 

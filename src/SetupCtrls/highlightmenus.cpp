@@ -1,19 +1,32 @@
 #include "highlightmenus.h"
 
 #include <QObject>
+#include <iterator>
 
 #include "platform/menu.h"
 
 namespace {
 
-const QString kOptionsCaption = QStringLiteral("&Options");
-const QString kSettingsCaption = QStringLiteral("&Settings");
-const QString kCalibrationCaption = QStringLiteral("&Calibration");
-const QString kHelpCaption = QStringLiteral("&Help");
+// The kind menus in the order they stand in the main menu, all in front of
+// the Help menu.
+struct TKindMenu {
+  THighlightType Kind;
+  const char* Caption;
+  const char* NamePrefix;
+};
+constexpr TKindMenu kKindMenus[] = {
+    {htSettings, "&Settings", "Settings"},
+    {htCalibration, "&Calibration", "Calibration"},
+    {htOptions, "&Options", "Options"},
+};
+constexpr const char* kHelpCaption = "&Help";
 
-const QString kOptionsPrefix = QStringLiteral("Options");
-const QString kSettingsPrefix = QStringLiteral("Settings");
-const QString kCalibrationPrefix = QStringLiteral("Calibration");
+// The row of a kind; an unknown value counts as the default kind.
+qsizetype KindRow(THighlightType kind) {
+  for (qsizetype i = 0; i < qsizetype(std::size(kKindMenus)); ++i)
+    if (kKindMenus[i].Kind == kind) return i;
+  return 0;
+}
 
 bool IsIdentStart(QChar c) {
   const char16_t u = c.unicode();
@@ -63,39 +76,19 @@ QString IdentifierForm(const QString& title) {
 }
 
 QString KindCaption(THighlightType kind) {
-  switch (kind) {
-    case htOptions:
-      return kOptionsCaption;
-    case htCalibration:
-      return kCalibrationCaption;
-    case htSettings:
-      break;
-  }
-  return kSettingsCaption;
+  return QString::fromLatin1(kKindMenus[KindRow(kind)].Caption);
 }
 
 QString KindNamePrefix(THighlightType kind) {
-  switch (kind) {
-    case htOptions:
-      return kOptionsPrefix;
-    case htCalibration:
-      return kCalibrationPrefix;
-    case htSettings:
-      break;
-  }
-  return kSettingsPrefix;
+  return QString::fromLatin1(kKindMenus[KindRow(kind)].NamePrefix);
 }
 
 QStringList KindFollowers(THighlightType kind) {
-  switch (kind) {
-    case htOptions:
-      return {kHelpCaption};
-    case htCalibration:
-      return {kOptionsCaption, kHelpCaption};
-    case htSettings:
-      break;
-  }
-  return {kCalibrationCaption, kOptionsCaption, kHelpCaption};
+  QStringList followers;
+  for (qsizetype i = KindRow(kind) + 1; i < qsizetype(std::size(kKindMenus)); ++i)
+    followers.append(QString::fromLatin1(kKindMenus[i].Caption));
+  followers.append(QString::fromLatin1(kHelpCaption));
+  return followers;
 }
 
 QString UniqueComponentName(const QObject* owner, const QString& prefix) {
