@@ -161,6 +161,9 @@ void TPopupForm::Build(TRadioPanel* panel, const QString& caption, int tag) {
 }
 
 void TPopupForm::ShowActive() {
+  // A window manager may offer to minimise even a tool window; showing it
+  // again brings it back.
+  if (windowState() & Qt::WindowMinimized) setWindowState(windowState() & ~Qt::WindowMinimized);
   show();
   raise();
   activateWindow();

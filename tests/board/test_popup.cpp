@@ -250,6 +250,59 @@ class TestPopup : public QObject {
     QVERIFY(!f.Entry(QStringLiteral("A/D &Range"))->Checked());
     QCOMPARE(f.Panel("ADPanel")->parentWidget(), popup);
   }
+
+  // A popup the window manager minimised comes back when its group is
+  // pointed at again or its entry is chosen.
+  void minimisedPopupComesBack_data() {
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("pointer") << false;
+    QTest::newRow("menu entry") << true;
+  }
+  void minimisedPopupComesBack() {
+    QFETCH(bool, byMenu);
+    TBoardFixture f;
+    f.ShowWindow();
+    TBoardHighlight* h = f.Highlight("BaseHighlight");
+    h->MouseEnter(0);
+    TPopupForm* popup = h->Popup();
+    popup->setWindowState(Qt::WindowMinimized);
+    Settle();
+    h->MouseLeave(0);
+    popup->close();
+    QVERIFY(!h->Lit());
+    if (byMenu)
+      f.Entry(QStringLiteral("&Base Address"))->trigger();
+    else
+      h->MouseEnter(0);
+    Settle();
+    QVERIFY(popup->isVisible());
+    QVERIFY(!(popup->windowState() & Qt::WindowMinimized));
+  }
+
+  // The buttons are reached from the panel with the Tab key, in the order
+  // they stand, and pressed with the space bar.
+  void keyboardReachesTheButtons() {
+    TBoardFixture f;
+    f.ShowWindow();
+    TBoardHighlight* h = f.Highlight("BaseHighlight");
+    h->MouseEnter(0);
+    h->Click();
+    Settle();
+    TPopupForm* popup = h->Popup();
+    QCOMPARE(QApplication::focusWidget(), f.Panel("BasePanel"));
+    QList<QWidget*> reached;
+    for (int i = 0; i < 4; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      reached.append(QApplication::focusWidget());
+    }
+    QCOMPARE(reached, (QList<QWidget*>{popup->PreviousButton, popup->NextButton, popup->DoneButton,
+                                       popup->StatusMemo}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), popup->DoneButton);
+    QTest::keyClick(popup->DoneButton, Qt::Key_Space);
+    QVERIFY(!popup->isVisible());
+    QVERIFY(!h->Lit());
+  }
 };
 
 QTEST_MAIN(TestPopup)
