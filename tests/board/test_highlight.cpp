@@ -328,6 +328,37 @@ class TestHighlight : public QObject {
     QVERIFY(!h->Popup());
   }
 
+  // A highlight without a parent, with or without a panel, still lights,
+  // shows, pins and closes its own popup; Previous and Next do nothing.
+  void standsAlone_data() {
+    QTest::addColumn<bool>("withPanel");
+    QTest::newRow("with a panel") << true;
+    QTest::newRow("without a panel") << false;
+  }
+  void standsAlone() {
+    QFETCH(bool, withPanel);
+    TRadioPanel panel;
+    panel.resize(150, 60);
+    TBoardHighlight h;
+    h.setTitle(QStringLiteral("&Alone"));
+    if (withPanel) h.setRadioPanel(&panel);
+    (void)h.grab();
+    QVERIFY(h.PaintedOnce() && !h.BoardMenu());
+    h.MouseEnter(0);
+    h.Click();
+    TPopupForm* popup = h.Popup();
+    QVERIFY(popup && popup->isVisible() && h.Pinned());
+    QCOMPARE(popup->Panel(), withPanel ? &panel : nullptr);
+    h.SetActive(true, true);
+    QCOMPARE(h.CurrentImage(), h.HotImage());
+    QTest::mouseClick(popup->NextButton, Qt::LeftButton);
+    QTest::mouseClick(popup->PreviousButton, Qt::LeftButton);
+    QVERIFY(popup->isVisible());
+    QTest::mouseClick(popup->DoneButton, Qt::LeftButton);
+    QVERIFY(!popup->isVisible() && !h.Lit());
+    if (withPanel) panel.setParent(nullptr);
+  }
+
   // Two groups of one kind whose titles differ only in the place of the &
   // have equal popup captions; each still gets its own popup.
   void equalCaptionsGetTheirOwnPopups() {
