@@ -29,6 +29,18 @@ TBoardHighlight::TBoardHighlight(QWidget* parent) : QWidget(parent) {
 }
 
 TBoardHighlight::~TBoardHighlight() {
+  // The group's menu entry calls the highlight that made it: it passes to a
+  // member that stays, or calls no one.
+  const TNotifyEvent mine = TNotifyEvent::Bind(this, &TBoardHighlight::MenuEntryClick);
+  if (TMenuItem* entry = FindMenuEntry(boardMenu_, highlightType_, title_); entry && entry->OnClick == mine) {
+    entry->OnClick = nullptr;
+    if (OnBoardImage())
+      for (TBoardHighlight* member : LinkedGroup())
+        if (member != this) {
+          entry->OnClick = TNotifyEvent::Bind(member, &TBoardHighlight::MenuEntryClick);
+          break;
+        }
+  }
   // The popup goes first, while this highlight is still whole.
   delete popup_;
   popup_ = nullptr;

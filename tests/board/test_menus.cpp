@@ -165,6 +165,25 @@ class TestMenus : public QObject {
     QVERIFY(!entry->Checked());
   }
 
+  // An entry outlives the highlight that made it: it passes to the member
+  // of the group that stays, or does nothing when none is left.
+  void entryOutlivesItsMaker() {
+    TBoardFixture f;
+    f.ShowWindow();
+    delete f.Highlight("ADHighlight1");
+    f.Entry(QStringLiteral("A/D &Range"))->trigger();
+    QCOMPARE(OpenPopups(), QStringList({"ADHighlight2"}));
+    QVERIFY(f.Entry(QStringLiteral("A/D &Range"))->Checked());
+    delete f.Highlight("ADHighlight2");
+    delete f.Highlight("BaseHighlight");
+    for (const char* title : {"A/D &Range", "&Base Address"}) {
+      TMenuItem* entry = f.Entry(QString::fromLatin1(title));
+      QVERIFY2(!entry->OnClick, title);
+      entry->trigger();
+    }
+    QCOMPARE(OpenPopups(), QStringList());
+  }
+
   void tourWrapsAtBothEnds_data() {
     QTest::addColumn<QString>("start");
     QTest::addColumn<bool>("next");
