@@ -91,6 +91,28 @@ class TestSwitchLayout : public QObject {
     QVERIFY_THROWS_EXCEPTION(EConvertError, ParseHexAddress(QStringLiteral("0x100000000")));
   }
 
+  void conversionErrorQuotesTheDigits_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("nine digits") << "1FFFFFFFF"
+                                 << "'$1FFFFFFFF' is not a valid integer value";
+    QTest::newRow("other characters dropped") << "0x1 0000 0000"
+                                              << "'$0100000000' is not a valid integer value";
+    // However long the text, the message stays one short line.
+    QTest::newRow("a megabyte of digits")
+        << QString(1 << 20, 'F') << "'$FFFFFFFFFFFFFFFFFFFFFFFF...' is not a valid integer value";
+  }
+  void conversionErrorQuotesTheDigits() {
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    try {
+      ParseHexAddress(text);
+      QFAIL("no conversion error");
+    } catch (const EConvertError& error) {
+      QCOMPARE(QString::fromStdString(error.what()), message);
+    }
+  }
+
   void canonicalText_data() {
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("text");
