@@ -19,12 +19,18 @@ bool IsHexDigit(QChar c) {
   return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
 }
 
+// Upper case for the letters a to z only: the full Unicode mapping would
+// turn a ligature such as U+FB00 into the two digits FF.
+QChar AsciiUpper(QChar c) {
+  return c >= QLatin1Char('a') && c <= QLatin1Char('z') ? QChar(c.unicode() - 'a' + 'A') : c;
+}
+
 }  // namespace
 
 std::optional<std::int32_t> ParseHexAddress(const QString& text) {
   QString digits;
-  for (QChar c : text.toUpper())
-    if (IsHexDigit(c)) digits.append(c);
+  for (QChar c : text)
+    if (IsHexDigit(AsciiUpper(c))) digits.append(AsciiUpper(c));
   if (digits.isEmpty()) return std::nullopt;
   qsizetype first = 0;
   while (first < digits.size() - 1 && digits[first] == QLatin1Char('0')) ++first;

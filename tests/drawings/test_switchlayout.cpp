@@ -76,6 +76,10 @@ class TestSwitchLayout : public QObject {
     QTest::newRow("only zeros") << "000" << true << 0;
     QTest::newRow("empty") << "" << false << 0;
     QTest::newRow("no digit") << "xyz" << false << 0;
+    // Only the letters a to f count, whatever their upper case elsewhere.
+    QTest::newRow("ligature ff is no digit") << QString(QChar(0xFB00)) << false << 0;
+    QTest::newRow("ligature between digits") << "2" + QString(QChar(0xFB00)) + "0" << true << 0x20;
+    QTest::newRow("full-width digits") << QString::fromUtf16(u"\uFF12\uFF10\uFF10") << false << 0;
   }
   void parse() {
     QFETCH(QString, text);
