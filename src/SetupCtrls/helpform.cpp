@@ -6,6 +6,7 @@
 #include "helpdocument.h"
 #include "platform/anchors.h"
 #include "platform/button.h"
+#include "platform/classname.h"
 #include "platform/fonts.h"
 #include "platform/richedit.h"
 #include "platform/tcolor.h"
@@ -24,18 +25,7 @@ constexpr int kStartTop = 105;
 constexpr QSize kStartSize{173, 25};
 // Space kept below the Start button.
 constexpr int kBottomMargin = 8;
-const char* const kBoardImageClass = "TBoardImage";
-
-// A board image, or a control of a class derived from the board image's.
-bool IsBoardImage(const QWidget* control) {
-  for (const QMetaObject* meta = control->metaObject(); meta; meta = meta->superClass()) {
-    QString name = QString::fromLatin1(meta->className());
-    const qsizetype colon = name.lastIndexOf(QLatin1String("::"));
-    if (colon >= 0) name = name.mid(colon + 2);
-    if (name.compare(QLatin1String(kBoardImageClass), Qt::CaseInsensitive) == 0) return true;
-  }
-  return false;
-}
+constexpr std::string_view kBoardImageClass = "TBoardImage";
 
 }  // namespace
 
@@ -102,7 +92,7 @@ void THelpForm::StartButtonClick(QObject*) {
   if (!main) return;
   for (QObject* child : ClientArea(main)->children()) {
     auto* control = qobject_cast<QWidget*>(child);
-    if (control && IsBoardImage(control)) {
+    if (control && IsClassNameOrDerived(control, kBoardImageClass)) {
       SendMessage(control, WM_OPENFIRSTPOPUP, 0, 0);
       return;
     }

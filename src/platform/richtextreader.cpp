@@ -86,9 +86,14 @@ class TRichTextReader {
   TRichTextReader(QTextDocument* document, const QString& text) : text_(text), cursor_(document) {}
 
   void Read() {
+    // One edit for the whole text: the document lays itself out once at the
+    // end instead of after every format run, which would take time growing
+    // with the square of the runs in a paragraph.
+    cursor_.beginEditBlock();
     // Past the outermost group's end nothing more belongs to the document.
     while (pos_ < text_.size() && !finished_) Step();
     Flush();
+    cursor_.endEditBlock();
   }
 
  private:

@@ -76,6 +76,10 @@ class TestSwitchLayout : public QObject {
     QTest::newRow("only zeros") << "000" << true << 0;
     QTest::newRow("empty") << "" << false << 0;
     QTest::newRow("no digit") << "xyz" << false << 0;
+    // Only the letters a to f count, whatever their upper case elsewhere.
+    QTest::newRow("ligature ff is no digit") << QString(QChar(0xFB00)) << false << 0;
+    QTest::newRow("ligature between digits") << "2" + QString(QChar(0xFB00)) + "0" << true << 0x20;
+    QTest::newRow("full-width digits") << QString::fromUtf16(u"\uFF12\uFF10\uFF10") << false << 0;
   }
   void parse() {
     QFETCH(QString, text);
@@ -89,6 +93,28 @@ class TestSwitchLayout : public QObject {
   void moreThanEightSignificantDigitsIsAnError() {
     QVERIFY_THROWS_EXCEPTION(EConvertError, ParseHexAddress(QStringLiteral("1FFFFFFFF")));
     QVERIFY_THROWS_EXCEPTION(EConvertError, ParseHexAddress(QStringLiteral("0x100000000")));
+  }
+
+  void conversionErrorQuotesTheDigits_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("nine digits") << "1FFFFFFFF"
+                                 << "'$1FFFFFFFF' is not a valid integer value";
+    QTest::newRow("other characters dropped") << "0x1 0000 0000"
+                                              << "'$0100000000' is not a valid integer value";
+    // However long the text, the message stays one short line.
+    QTest::newRow("a megabyte of digits")
+        << QString(1 << 20, 'F') << "'$FFFFFFFFFFFFFFFFFFFFFFFF...' is not a valid integer value";
+  }
+  void conversionErrorQuotesTheDigits() {
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    try {
+      ParseHexAddress(text);
+      QFAIL("no conversion error");
+    } catch (const EConvertError& error) {
+      QCOMPARE(QString::fromStdString(error.what()), message);
+    }
   }
 
   void canonicalText_data() {

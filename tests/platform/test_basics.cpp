@@ -60,6 +60,19 @@ class TestBasics : public QObject {
     QVERIFY(!IsClassName(&panel, "TRadioPane"));
   }
 
+  void classNamesOrDerivedFollowTheBaseClasses() {
+    TRadioPanel panel;
+    TMyRadioPanel derived;
+    fixture::TBoardImage image;
+    QVERIFY(IsClassNameOrDerived(&panel, "TRadioPanel"));
+    QVERIFY(IsClassNameOrDerived(&derived, "tradiopanel"));
+    QVERIFY(IsClassNameOrDerived(&derived, "TMyRadioPanel"));
+    QVERIFY(IsClassNameOrDerived(&derived, "QObject"));
+    QVERIFY(!IsClassNameOrDerived(&panel, "TMyRadioPanel"));
+    QVERIFY(IsClassNameOrDerived(&image, "TBoardImage"));
+    QVERIFY(!IsClassNameOrDerived(nullptr, "QObject"));
+  }
+
   void eventsAreEmptyUntilAssignedAndRaiseTheirTarget() {
     TNotifyEvent e;
     QVERIFY(!e);

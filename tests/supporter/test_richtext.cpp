@@ -1,5 +1,6 @@
 // The rich-text reader: what it makes of the subset the program's documents
 // use, and what it shows of malformed input.
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -38,6 +39,7 @@ class TestRichText : public QObject {
   void tablesAndDefaults();
   void malformed_data();
   void malformed();
+  void readInOneEdit();
   void richEditIsReadOnly();
 };
 
@@ -139,6 +141,24 @@ void TestRichText::malformed() {
   QFETCH(QString, plain);
   QTextDocument doc;
   QCOMPARE(Read(doc, rtf), plain);
+}
+
+void TestRichText::readInOneEdit() {
+  // Many format runs in one paragraph go into the document as one edit:
+  // read run by run, each would lay the paragraph out anew, and the time
+  // would grow with the square of the runs.
+  QString rtf = "{\\rtf1 ";
+  for (int i = 0; i < 2000; ++i) rtf += "\\b a\\b0 b";
+  rtf += "}";
+  QTextDocument doc;
+  doc.documentLayout();  // laid out, as in a shown text box
+  int changes = 0;
+  connect(&doc, &QTextDocument::contentsChanged, this, [&changes] { ++changes; });
+  ReadRichText(&doc, rtf);
+  QCOMPARE(doc.toPlainText(), QString("ab").repeated(2000));
+  QVERIFY(FormatAt(doc, 0).font().bold());
+  QVERIFY(!FormatAt(doc, 3999).font().bold());
+  QCOMPARE(changes, 2);  // emptied, then filled in one edit
 }
 
 void TestRichText::richEditIsReadOnly() {
