@@ -12,6 +12,7 @@ px_add_test(test_portio_simulatedcard SOURCES portio/tst_simulatedcard.cpp LIBS 
 set(PX_DRIVER_FIXTURE_DIR ${CMAKE_CURRENT_BINARY_DIR}/portio_driver)
 function(px_driver_fixture target output)
   add_library(${target} MODULE portio/driverfixture.cpp)
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src)
   set_target_properties(${target} PROPERTIES OUTPUT_NAME ${output} LIBRARY_OUTPUT_DIRECTORY ${PX_DRIVER_FIXTURE_DIR})
   target_compile_definitions(${target} PRIVATE ${ARGN})
   px_strict(${target})

@@ -7,7 +7,7 @@ px_add_test(test_supporter_windows SOURCES supporter/test_windows.cpp supporter/
 px_add_test(test_supporter_calibloop SOURCES supporter/test_calibloop.cpp supporter/windowfixture.h LIBS SetupCtrls)
 
 # A driver library with every entry point, whose card count the tests set.
-add_library(supporter_driver_fixture MODULE supporter/driverfixture.cpp)
+add_library(supporter_driver_fixture MODULE portio/driverfixture.cpp)
 target_include_directories(supporter_driver_fixture PRIVATE ${PROJECT_SOURCE_DIR}/src)
 px_strict(supporter_driver_fixture)
 px_add_test(test_supporter_cardlist SOURCES supporter/test_cardlist.cpp supporter/windowfixture.h

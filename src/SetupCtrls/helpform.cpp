@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "componentnames.h"
 #include "formfit.h"
 #include "helpdocument.h"
 #include "platform/anchors.h"
@@ -25,7 +26,6 @@ constexpr int kStartTop = 105;
 constexpr QSize kStartSize{173, 25};
 // Space kept below the Start button.
 constexpr int kBottomMargin = 8;
-constexpr std::string_view kBoardImageClass = "TBoardImage";
 
 }  // namespace
 
