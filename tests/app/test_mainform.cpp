@@ -4,34 +4,14 @@
 #include "platform/application.h"
 #include "platform/menu.h"
 #include "platform/messagebox.h"
-#include "portio/portio.h"
+#include "portio/portbackendscope.h"
+#include "portio/recordingbackend.h"
 
 namespace {
 
-// Answers every read with one value and counts the reads of each port.
-class TProbeBackend : public TPortBackend {
- public:
-  explicit TProbeBackend(std::uint32_t answer) : answer_(answer) {}
-  std::uint32_t In(std::uint16_t port) override {
-    reads.append(port);
-    return answer_;
-  }
-  void Out(std::uint16_t port, std::uint8_t) override { writes.append(port); }
-  QList<std::uint16_t> reads, writes;
-
- private:
-  std::uint32_t answer_;
-};
-
-struct TBackendScope {
-  explicit TBackendScope(std::uint32_t answer) {
-    auto owned = std::make_unique<TProbeBackend>(answer);
-    backend = owned.get();
-    previous = SetPortBackend(std::move(owned));
-  }
-  ~TBackendScope() { SetPortBackend(std::move(previous)); }
-  TProbeBackend* backend;
-  std::unique_ptr<TPortBackend> previous;
+// Every read answers one value; every access is recorded.
+struct TBackendScope : TPortBackendScope<TRecordingBackend> {
+  explicit TBackendScope(std::uint32_t answer) { Backend().setDefaultValue(answer); }
 };
 
 }  // namespace
@@ -84,8 +64,7 @@ class TestMainForm : public QObject {
     TMessageBoxResponderScope answer([&](const TMessageBoxRequest&) { return ++boxes, mb::IDOK; });
     TMainForm form;
     QCOMPARE(boxes, 0);
-    QCOMPARE(port.backend->reads, QList<std::uint16_t>{0x61});
-    QVERIFY(port.backend->writes.isEmpty());
+    QCOMPARE(port->Accesses(), std::vector<TPortAccess>{PortRead(0x61, 0x20)});
   }
 
   void onlyAll16BitsOfTheNoDriverValueWarn_data() {
