@@ -1,8 +1,8 @@
 #include "hardware.h"
 
 #include <grp.h>
-#include <pwd.h>
 #include <linux/capability.h>
+#include <pwd.h>
 #include <sys/prctl.h>
 #include <sys/syscall.h>
 #include <unistd.h>

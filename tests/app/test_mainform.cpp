@@ -103,9 +103,10 @@ class TestMainForm : public QObject {
     });
     TMainForm form;
     QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown[0].text,
-             QStringLiteral("DIVEDAVA.VUD not detected. Please copy DIVEDAVA.VUD into [NT]/system32/drivers and "
-                            "re-run this setup program."));
+    QCOMPARE(
+        shown[0].text,
+        QStringLiteral("DIVEDAVA.VUD not detected. Please copy DIVEDAVA.VUD into [NT]/system32/drivers and "
+                       "re-run this setup program."));
     QCOMPARE(shown[0].caption, QStringLiteral("Warning"));
     QCOMPARE(shown[0].flags, mb::MB_OKCANCEL);  // OK and Cancel, no icon
     QVERIFY(shown[0].owner == nullptr);
